@@ -1,0 +1,41 @@
+# Литерон — build, run and test.
+#   make run   install what is missing, build, start the program
+#   make test  install what is missing, build, run every test headless
+
+BUILD   ?= build
+JOBS    ?= $(shell nproc)
+SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+# Every Debian package the build, tests, benchmarks and fuzzing need.
+PACKAGES := build-essential cmake qt6-base-dev libgl-dev libjpeg62-turbo-dev \
+            libgtest-dev libbenchmark-dev libmuparser-dev clang libclang-rt-14-dev \
+            fonts-liberation fonts-urw-base35 xvfb xauth
+
+.PHONY: deps build run test bench clean
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/app/literon
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+clean:
+	rm -rf $(BUILD)
