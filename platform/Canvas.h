@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+// One recorded canvas operation, for tests that assert the exact trace of a drawing.
+struct CanvasOp {
+    enum Kind { PenColor, PenWidth, BrushColor, MoveTo, LineTo, Ellipse };
+    Kind kind;
+    int a = 0, b = 0, c = 0, d = 0;  // coordinates, or the width / colour in a
+    bool operator==(const CanvasOp&) const = default;
+};
+
+class CanvasListener {
+public:
+    virtual ~CanvasListener() = default;
+    virtual void canvasOp(const CanvasOp& op) = 0;
+};
+
+// The main window's own canvas: a transparent raster layer over the surface's graphic controls
+// and under its windowed ones. Nothing drawn here is kept anywhere else; a repaint of the area
+// under a stroke (see ClientSurface::invalidate) erases it for good.
+class WindowCanvas : public QWidget {
+    Q_OBJECT
+public:
+    explicit WindowCanvas(QWidget* surface);
+
+    void setPenColor(QColor c);
+    QColor penColor() const { return pen_; }
+    void setPenWidth(int w);
+    int penWidth() const { return width_; }
+    void setBrushColor(QColor c);
+    QColor brushColor() const { return brush_; }
+
+    void moveTo(int x, int y);
+    void lineTo(int x, int y);
+    // An ellipse inscribed in the rectangle (x1, y1) – (x2, y2): outline in the pen, filled
+    // with the brush.
+    void ellipse(int x1, int y1, int x2, int y2);
+
+    // Forgets everything drawn inside the region (the area repainted).
+    void erase(const QRegion& region);
+    void clearAll();
+
+    // The colour at a client pixel, transparent where nothing is drawn.
+    QColor pixel(int x, int y) const;
+    const QImage& image() const { return image_; }
+
+    void setListener(CanvasListener* l) { listener_ = l; }
+    CanvasListener* listener() const { return listener_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    void record(CanvasOp::Kind k, int a = 0, int b = 0, int c = 0, int d = 0);
+    void ensureImage();
+
+    QImage image_;
+    QColor pen_{Qt::black};
+    QColor brush_{Qt::white};
+    int width_ = 1;
+    QPoint pos_;
+    CanvasListener* listener_ = nullptr;
+};

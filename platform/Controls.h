@@ -1,0 +1,136 @@
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QImage>
+#include <QPen>
+#include <QWidget>
+
+// The controls of the window, standing in for the original toolkit's. Graphic controls (labels,
+// pictures, shapes) are painted under the window canvas; windowed ones (panels, edit boxes, the
+// list box, the memo) over it. Every graphic control tells its surface when it must repaint, so
+// that strokes drawn over it vanish (see ClientSurface).
+
+class GraphicControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit GraphicControl(QWidget* parent);
+
+    // An integer the handlers may keep on the control.
+    int tag() const { return tag_; }
+    void setTag(int t) { tag_ = t; }
+
+signals:
+    void clicked();
+    void mouseDown(Qt::MouseButton button, QPoint pos);
+    void contextRequested(QPoint pos);
+
+protected:
+    // The area of this control must repaint: strokes over it are lost.
+    void repaintArea();
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
+private:
+    int tag_ = 0;
+    bool pressed_ = false;
+};
+
+class Label : public GraphicControl {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent);
+
+    QString caption() const { return caption_; }
+    void setCaption(const QString& text);
+    QColor fontColor() const { return fontColor_; }
+    void setFontColor(QColor c);
+    QColor color() const { return color_; }
+    void setColor(QColor c);
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool t);
+    void setAlignment(Qt::Alignment a);
+    void setWordWrap(bool w);
+    void setLabelFont(const QFont& f);
+    void setAutoSize(bool a);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    void fitToText();
+
+    QString caption_;
+    QColor fontColor_{Qt::black};
+    QColor color_{Qt::transparent};
+    bool transparent_ = false;
+    bool wordWrap_ = false;
+    bool autoSize_ = false;
+    Qt::Alignment align_ = Qt::AlignLeft;
+};
+
+class Picture : public GraphicControl {
+    Q_OBJECT
+public:
+    explicit Picture(QWidget* parent);
+
+    const QImage& picture() const { return picture_; }
+    void setPicture(const QImage& img);
+    void setStretch(bool s);
+    // The picture changed in place: it repaints and wipes what was drawn over it.
+    void pictureChanged() { repaintArea(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QImage picture_;
+    bool stretch_ = false;
+};
+
+class Shape : public GraphicControl {
+    Q_OBJECT
+public:
+    enum Form { Rectangle, Ellipse, RoundRect, Circle };
+    explicit Shape(QWidget* parent);
+
+    QColor penColor() const { return pen_; }
+    void setPenColor(QColor c);
+    int penWidth() const { return penWidth_; }
+    void setPenWidth(int w);
+    QColor brushColor() const { return brush_; }
+    void setBrushColor(QColor c);  // transparent = clear brush
+    void setForm(Form f);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor pen_{Qt::black};
+    QColor brush_{Qt::white};
+    int penWidth_ = 1;
+    Form form_ = Rectangle;
+};
+
+class Panel : public QFrame {
+    Q_OBJECT
+public:
+    explicit Panel(QWidget* parent);
+    void setColor(QColor c);
+    QColor color() const { return color_; }
+    void setBevel(bool raised);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    QColor color_{Qt::lightGray};
+    bool bevel_ = true;
+    bool pressed_ = false;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+// Every message box of the program goes through this seam: a real box in the program, a recorder
+// in tests.
+namespace messages {
+
+enum class Kind { Info, Error };
+
+struct Shown {
+    Kind kind;
+    QString text;
+};
+
+using Sink = std::function<void(Kind, const QString&)>;
+
+void show(const QString& text);       // a plain message with an OK button
+void showError(const QString& text);  // the default error display
+void setSink(Sink sink);              // empty: the real message box
+void resetSink();
+
+// Runs an event handler so that no exception ever reaches the event loop: the program's own
+// errors (parser and conversion errors, any std::exception) end the handler and their message
+// goes to the default error display; what the handler changed before stays changed.
+void dispatch(const std::function<void()>& handler);
+
+// Records every message instead of showing it, for the life of the object.
+class Recorder {
+public:
+    Recorder();
+    ~Recorder();
+    Recorder(const Recorder&) = delete;
+    Recorder& operator=(const Recorder&) = delete;
+    const std::vector<Shown>& shown() const { return shown_; }
+    QString last() const { return shown_.empty() ? QString() : shown_.back().text; }
+    void clear() { shown_.clear(); }
+
+private:
+    std::vector<Shown> shown_;
+};
+
+}  // namespace messages

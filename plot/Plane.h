@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+
+class Picture;
+
+// The coordinate plane Image10, the large letter cell: light cyan with black axes crossing at
+// its centre, ticks from −4 to 4 every 50 px across and 49 px up (the scale of Function mode).
+namespace plane {
+
+inline constexpr int kWidth = 491;
+inline constexpr int kHeight = 484;
+inline const QColor kCyan{128, 255, 255};
+
+QImage paintPicture();
+
+Picture& image10();
+
+// Clears the cell: the plane repaints when pending events are next processed, so every stroke
+// drawn over it vanishes, and the picture itself comes out unchanged. The seed is where the
+// original fill starts (the clicked point of a hotspot, else the picture's corner).
+void reset(QPoint seed = QPoint(0, 0));
+
+// Hides the plane and shows it again: the same wipe.
+void wipe();
+
+}  // namespace plane
