@@ -1,0 +1,138 @@
+#include "TForm1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QTimer>
+#include <stdexcept>
+
+#include "AppPictures.h"
+#include "Handlers.h"
+#include "Messages.h"
+#include "Pacing.h"
+#include "ShellTables.h"
+#include "WindowDescription.h"
+
+namespace {
+struct TimerRow {
+    const char* name;
+    int intervalMs;
+};
+// All three are off until their screens start them.
+constexpr TimerRow kTimers[] = {{"Timer1", 100}, {"Timer2", 70}, {"Timer3", 140}};
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("Form1");
+    setWindowTitle("Form1");
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    menuBar()->setObjectName("MainMenu1");
+    menuBar()->setNativeMenuBar(false);
+    windowdesc::buildMenu(*menuBar(), shellMenu());
+
+    surface_ = new ClientSurface(this);
+    QPalette pal = surface_->palette();
+    pal.setColor(QPalette::Window, windowdesc::windowBackground());
+    surface_->setPalette(pal);
+    surface_->setAutoFillBackground(true);
+    surface_->setFont(windowdesc::windowFont());
+    setCentralWidget(surface_);
+    windowdesc::build(*surface_, shellControls(), appPictures());
+
+    for (const TimerRow& t : kTimers) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(t.name);
+        timer->setInterval(t.intervalMs);
+    }
+
+    bindHandlers();
+    selfCheck();
+    move(61, 150);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::missingControl(const char* name) {
+    throw std::logic_error(std::string("the window has no control ") + name);
+}
+
+QAction& TForm1::menuItem(const char* name) const {
+    auto* a = menuBar()->findChild<QAction*>(QString::fromUtf8(name));
+    if (!a) missingControl(name);
+    return *a;
+}
+
+QTimer& TForm1::timer(const char* name) const {
+    auto* t = findChild<QTimer*>(QString::fromUtf8(name));
+    if (!t) missingControl(name);
+    return *t;
+}
+
+void TForm1::bindHandlers() {
+    for (const HandlerBinding& b : handlerBindings()) {
+        const QString name = QString::fromUtf8(b.control);
+        auto run = [this, b] { messages::dispatch([this, b] { (this->*b.handler)(); }); };
+        if (auto* a = menuBar()->findChild<QAction*>(name)) {
+            connect(a, &QAction::triggered, this, run);
+        } else if (auto* t = findChild<QTimer*>(name)) {
+            connect(t, &QTimer::timeout, this, run);
+        } else if (auto* g = surface_->findChild<GraphicControl*>(name)) {
+            connect(g, &GraphicControl::clicked, this, run);
+        } else if (auto* p = surface_->findChild<Panel*>(name)) {
+            connect(p, &Panel::clicked, this, run);
+        } else {
+            missingControl(b.control);
+        }
+    }
+}
+
+void TForm1::selfCheck() const {
+    QStringList names;
+    for (const HandlerBinding& b : handlerBindings()) names << QString::fromUtf8(b.control);
+    const QStringList missing = windowdesc::missingNames(*this, names);
+    if (!missing.isEmpty())
+        throw std::logic_error("the window lacks controls: " + missing.join(", ").toStdString());
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    // Every running drawing stops at its next step; the loops unwind, then the event loop ends.
+    pacing::setQuitting(true);
+    e->accept();
+}
+
+// --- Start command and exit -------------------------------------------------------------------
+
+namespace {
+const char* const kFormulaLabels[] = {"Label44", "Label45", "Label46", "Label47", "Label48", "Label49",
+                                      "Label50", "Label51", "Label52", "Label53", "Label54", "Label55",
+                                      "Label56", "Label57", "Label58", "Label59", "Label60", "Label61"};
+}
+
+void TForm1::Label142Click() {
+    ctl("Label142").hide();
+    ctl("Panel2").hide();
+    ctl("Label181").hide();
+    ctl("Panel1").show();
+    ctl("Image38").show();
+    ctl("Image10").show();
+    for (const char* n : kFormulaLabels) ctl(n).hide();
+    ctl("Panel2").hide();
+    ctl("Label224").hide();
+}
+
+void TForm1::N9Click() {
+    ctl("Panel2").show();
+    ctl("Label224").hide();
+    ctl("Label142").hide();
+    ctl("Panel2").hide();
+    ctl("Label181").hide();
+    ctl("Panel1").show();
+    ctl("Image38").show();
+    ctl("Image10").show();
+    for (const char* n : kFormulaLabels) ctl(n).hide();
+    ctl("Panel2").hide();
+}
+
+void TForm1::Label31Click() { close(); }
+void TForm1::N10Click() { close(); }

@@ -1,0 +1,25 @@
+#include <QApplication>
+#include <cstdio>
+#include <exception>
+
+#include "Fonts.h"
+#include "Pacing.h"
+#include "TForm1.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName("Литерон");
+    QApplication::setApplicationName("Литерон");
+    fonts::registerSubstitutions();
+    try {
+        TForm1 form;
+        form.show();
+        const int rc = QApplication::exec();
+        pacing::setQuitting(true);
+        return rc;
+    } catch (const std::exception& e) {
+        // A window description that names a missing control fails loudly at start.
+        std::fprintf(stderr, "literon: %s\n", e.what());
+        return 1;
+    }
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QTest>
+#include <memory>
+
+#include "Messages.h"
+#include "Pacing.h"
+#include "PlotState.h"
+#include "TForm1.h"
+
+// A fresh main window, offscreen, with pauses off and message boxes recorded.
+class FormFixture {
+public:
+    FormFixture() {
+        pacing::setPausesEnabled(false);
+        pacing::setQuitting(false);
+        pacing::resetRequestedPause();
+        plotState = PlotState{};
+        form_ = std::make_unique<TForm1>();
+        form_->show();
+        pacing::processPendingEvents();
+    }
+    ~FormFixture() {
+        form_.reset();
+        pacing::setQuitting(false);
+        pacing::setPausesEnabled(true);
+    }
+
+    TForm1& form() { return *form_; }
+    messages::Recorder& messages() { return recorder_; }
+
+    template <class T = QWidget>
+    T& ctl(const char* name) {
+        return form_->ctl<T>(name);
+    }
+
+    // Clicks a control as a user would (press and release of the left button at its centre).
+    void click(const char* name) {
+        QWidget& w = ctl(name);
+        QTest::mouseClick(&w, Qt::LeftButton, {}, w.rect().center());
+    }
+    void menu(const char* name) { form_->menuItem(name).trigger(); }
+
+    // Name → visible-to-its-parent of every named control on the surface.
+    QMap<QString, bool> visibility() {
+        QMap<QString, bool> out;
+        for (QWidget* w : form_->surface().findChildren<QWidget*>())
+            if (!w->objectName().isEmpty()) out.insert(w->objectName(), !w->isHidden());
+        return out;
+    }
+
+private:
+    messages::Recorder recorder_;
+    std::unique_ptr<TForm1> form_;
+};
