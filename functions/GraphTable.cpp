@@ -1,0 +1,28 @@
+#include "GraphTable.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "PlotState.h"
+
+namespace {
+int indexOf(int k) {
+    if (!GraphTable::isSlot(k))
+        throw std::out_of_range("graph slot " + std::to_string(k) + " is outside 1..20000");
+    return k - 1;
+}
+}  // namespace
+
+GraphSlot& GraphTable::slot(int k) { return slots_[indexOf(k)]; }
+const GraphSlot& GraphTable::slot(int k) const { return slots_[indexOf(k)]; }
+
+void ResetGraphSlots() {
+    // The counter is the plot state's delay field: its value afterwards is part of the behaviour.
+    for (plotState.stepDelayMs = 1; plotState.stepDelayMs < 11; ++plotState.stepDelayMs) {
+        GraphSlot& s = graphTable.slot(plotState.stepDelayMs);
+        s.startValue = 0;
+        s.endValue = 0;
+        s.xExpr.clear();
+        s.yExpr.clear();
+    }
+}
