@@ -9,6 +9,20 @@ const HandlerBinding kBindings[] = {
     {"N9", &TForm1::N9Click},
     {"Label31", &TForm1::Label31Click},
     {"N10", &TForm1::N10Click},
+
+    {"N6", &TForm1::N6Click},
+    {"Label145", &TForm1::Label145Click},
+    {"N7", &TForm1::N7Click},
+    {"Label146", &TForm1::Label146Click},
+    {"N8", &TForm1::N8Click},
+    {"Label147", &TForm1::Label147Click},
+    {"Panel1", &TForm1::Panel1Click},
+    {"Panel2", &TForm1::Panel2Click},
+
+    {"N1", &TForm1::N1Click},
+    {"N2", &TForm1::N2Click},
+    {"Timer3", &TForm1::Timer3Timer},
+    {"Timer1", &TForm1::Timer1Timer},
 };
 }
 

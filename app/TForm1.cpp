@@ -7,8 +7,12 @@
 #include <QTimer>
 #include <stdexcept>
 
+#include "AlphabetControls.h"
 #include "AppPictures.h"
+#include "FunctionControls.h"
+#include "TextControls.h"
 #include "Handlers.h"
+#include "KeyboardLayout.h"
 #include "Messages.h"
 #include "Pacing.h"
 #include "ShellTables.h"
@@ -38,7 +42,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     surface_->setAutoFillBackground(true);
     surface_->setFont(windowdesc::windowFont());
     setCentralWidget(surface_);
-    windowdesc::build(*surface_, shellControls(), appPictures());
+    const PictureSource pictures = appPictures();
+    windowdesc::build(*surface_, shellControls(), pictures);
+    windowdesc::build(*surface_, alphabetControls(), pictures);
+    windowdesc::build(*surface_, functionControls(), pictures);
+    windowdesc::build(*surface_, textControls(), pictures);
 
     for (const TimerRow& t : kTimers) {
         auto* timer = new QTimer(this);
@@ -46,6 +54,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
         timer->setInterval(t.intervalMs);
     }
 
+    setUpIntroduction();
+    for (const char* edit : {"Edit1", "Edit2", "Edit3", "Edit4"}) keyboardlayout::follow(&ctl(edit));
     bindHandlers();
     selfCheck();
     move(61, 150);
@@ -53,8 +63,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
 TForm1::~TForm1() = default;
 
-void TForm1::missingControl(const char* name) {
-    throw std::logic_error(std::string("the window has no control ") + name);
+void TForm1::missingControl(const QString& name) {
+    throw std::logic_error("the window has no control " + name.toStdString());
+}
+
+void TForm1::runHandler(void (TForm1::*handler)()) {
+    messages::dispatch([this, handler] { (this->*handler)(); });
 }
 
 QAction& TForm1::menuItem(const char* name) const {
@@ -72,7 +86,7 @@ QTimer& TForm1::timer(const char* name) const {
 void TForm1::bindHandlers() {
     for (const HandlerBinding& b : handlerBindings()) {
         const QString name = QString::fromUtf8(b.control);
-        auto run = [this, b] { messages::dispatch([this, b] { (this->*b.handler)(); }); };
+        auto run = [this, b] { runHandler(b.handler); };
         if (auto* a = menuBar()->findChild<QAction*>(name)) {
             connect(a, &QAction::triggered, this, run);
         } else if (auto* t = findChild<QTimer*>(name)) {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPoint>
+#include <QStringList>
 
 #include "Controls.h"
 #include "Surface.h"
@@ -22,10 +23,14 @@ public:
 
     // A control of the window by its name; throws std::logic_error when the window lacks it.
     template <class T = QWidget>
-    T& ctl(const char* name) const {
-        T* w = surface_->findChild<T*>(QString::fromUtf8(name));
+    T& ctl(const QString& name) const {
+        T* w = surface_->findChild<T*>(name);
         if (!w) missingControl(name);
         return *w;
+    }
+    template <class T = QWidget>
+    T& ctl(const char* name) const {
+        return ctl<T>(QString::fromUtf8(name));
     }
     QAction& menuItem(const char* name) const;
     QTimer& timer(const char* name) const;
@@ -36,13 +41,49 @@ public:
     void Label31Click();
     void N10Click();
 
+    // Mode entries: menu and caption variants.
+    void N6Click();
+    void Label145Click();
+    void N7Click();
+    void Label146Click();
+    void N8Click();
+    void Label147Click();
+    void Panel1Click();
+    void Panel2Click();
+
+    // Introduction and author screens.
+    void N1Click();
+    void Memo1Click();
+    void Memo1Change();
+    void N2Click();
+    void Timer3Timer();
+    void Timer1Timer();
+
+    // Runs a handler as an event would: errors go to the default error display.
+    void runHandler(void (TForm1::*handler)());
+
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    [[noreturn]] static void missingControl(const char* name);
+    [[noreturn]] static void missingControl(const QString& name);
     void bindHandlers();
     void selfCheck() const;
+    void setUpIntroduction();
+
+    void hideGroup(const QStringList& names);
+    void markModeCaption(const char* chosen);
+    void wipeWorkArea();
+    void setSlotsEnabled(bool enabled);
+    void resizeSlots(int w, int h);
+    void enterAlphabet(bool fromCaption);
+    void enterText(bool fromCaption);
+    void enterFunction(bool fromCaption);
 
     ClientSurface* surface_;
 };
+
+// The 29 lines of the introduction, and the 40-character credit line of the author panel.
+QStringList introductionLines();
+const QString& creditLine();

@@ -2,6 +2,7 @@
 
 #include <QMap>
 #include <QString>
+#include <QKeyEvent>
 #include <QTest>
 #include <memory>
 
@@ -9,6 +10,16 @@
 #include "Pacing.h"
 #include "PlotState.h"
 #include "TForm1.h"
+
+// Types text as a keyboard would, one key press and release per character (any alphabet).
+inline void typeText(QWidget* w, const QString& text) {
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(w, &release);
+    }
+}
 
 // A fresh main window, offscreen, with pauses off and message boxes recorded.
 class FormFixture {
@@ -33,6 +44,10 @@ public:
 
     template <class T = QWidget>
     T& ctl(const char* name) {
+        return form_->ctl<T>(name);
+    }
+    template <class T = QWidget>
+    T& ctl(const QString& name) {
         return form_->ctl<T>(name);
     }
 
