@@ -20,9 +20,9 @@ const ControlRow kShellControls[] = {
 
     // The mode bar.
     {"Panel1", "panel", "", 24, 48, 633, 33, false, "", "bg=moneygreen"},
-    {"Label146", "label", "Panel1", 64, 8, 145, 17, true, "Ввод ТЕКСТА", "font=Times New Roman/15; fg=blue"},
-    {"Label145", "label", "Panel1", 256, 8, 145, 17, true, "Режим АЛФАВИТА", "font=Times New Roman/15; fg=blue"},
-    {"Label147", "label", "Panel1", 431, 8, 145, 17, true, "Ввод ФУНКЦИЙ", "font=Times New Roman/15; fg=blue"},
+    {"Label146", "label", "Panel1", 64, 8, 145, 17, true, "Ввод ТЕКСТА", "font=Times New Roman/15; fg=blue; bg=background"},
+    {"Label145", "label", "Panel1", 256, 8, 145, 17, true, "Режим АЛФАВИТА", "font=Times New Roman/15; fg=blue; bg=background"},
+    {"Label147", "label", "Panel1", 431, 8, 145, 17, true, "Ввод ФУНКЦИЙ", "font=Times New Roman/15; fg=blue; bg=background"},
 
     // The author panel: only its lower 121 pixels lie inside the client area.
     {"Panel2", "panel", "", 920, -248, 241, 369, false, "", "bg=aqua"},

@@ -79,7 +79,10 @@ QWidget* create(const ControlRow& row, QWidget* parent, const Look& look, const 
         auto* l = new Label(parent);
         l->setLabelFont(lookFont(look));
         l->setFontColor(fg);
-        l->setColor(look.has("bg") ? mustColour(look.get("bg"), row.name) : windowBackground());
+        // Without a colour of its own a label takes its parent's, as the original labels do.
+        QColor parentColour = windowBackground();
+        if (auto* panel = qobject_cast<Panel*>(parent)) parentColour = panel->color();
+        l->setColor(look.has("bg") ? mustColour(look.get("bg"), row.name) : parentColour);
         l->setTransparent(look.has("transparent"));
         l->setAlignment(look.has("center") ? Qt::AlignHCenter : look.has("right") ? Qt::AlignRight : Qt::AlignLeft);
         l->setWordWrap(look.has("wrap"));

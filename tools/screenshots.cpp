@@ -1,0 +1,47 @@
+// screenshots [folder]: drives the main window through its screens, pauses off, and saves each
+// client area as a PNG (docs/ by default). Run offscreen: QT_QPA_PLATFORM=offscreen.
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <functional>
+
+#include "Fonts.h"
+#include "Pacing.h"
+#include "TForm1.h"
+
+namespace {
+void save(TForm1& form, const QString& folder, const QString& name) {
+    pacing::processPendingEvents();
+    form.grab().save(QDir(folder).filePath(name + ".png"));
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName("Литерон");
+    fonts::registerSubstitutions();
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("docs");
+    QDir().mkpath(folder);
+    pacing::setPausesEnabled(false);
+
+    const std::vector<std::pair<QString, std::function<void(TForm1&)>>> scenes = {
+        {"start-screen", [](TForm1&) {}},
+        {"alphabet-mode", [](TForm1& f) { f.Label142Click(); f.Label145Click(); }},
+        {"text-mode", [](TForm1& f) { f.Label142Click(); f.N7Click(); }},
+        {"function-mode", [](TForm1& f) { f.Label142Click(); f.Label147Click(); }},
+        {"author-panel", [](TForm1& f) {
+             f.N2Click();
+             f.Timer3Timer();
+             for (int i = 0; i < 41; ++i) f.Timer1Timer();
+         }},
+        {"introduction", [](TForm1& f) { f.N1Click(); }},
+    };
+    for (const auto& [name, drive] : scenes) {
+        TForm1 form;
+        form.show();
+        pacing::processPendingEvents();
+        drive(form);
+        save(form, folder, name);
+    }
+    return 0;
+}
