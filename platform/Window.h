@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QAction>
+#include <QPoint>
+#include <QString>
+#include <QTimer>
+#include <functional>
+
+#include "Surface.h"
+
+// The controls of the running main window by name, for the mode subsystems that cannot see the
+// window class itself. Every lookup fails loudly (std::logic_error) when the window lacks the name.
+namespace window {
+
+[[noreturn]] void missing(const QString& name);
+
+template <class T = QWidget>
+T& control(const QString& name) {
+    ClientSurface* s = ClientSurface::current();
+    T* w = s ? s->findChild<T*>(name) : nullptr;
+    if (!w) missing(name);
+    return *w;
+}
+
+QTimer& timer(const QString& name);
+QAction& menuItem(const QString& name);
+
+// Runs a handler the way every event handler runs: errors end it and go to the default error
+// display (messages::dispatch).
+void onClick(const QString& control, std::function<void()> handler);
+// A press of any mouse button, with the position inside the control.
+void onMouseDown(const QString& control, std::function<void(Qt::MouseButton, QPoint)> handler);
+// A right click's context request (after the press), with the position inside the control.
+void onContextPopup(const QString& control, std::function<void(QPoint)> handler);
+
+}  // namespace window
