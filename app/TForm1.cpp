@@ -11,6 +11,7 @@
 #include "AppPictures.h"
 #include "FunctionControls.h"
 #include "TextControls.h"
+#include "TextMode.h"
 #include "Handlers.h"
 #include "KeyboardLayout.h"
 #include "Messages.h"
@@ -57,6 +58,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setUpIntroduction();
     for (const char* edit : {"Edit1", "Edit2", "Edit3", "Edit4"}) keyboardlayout::follow(&ctl(edit));
     bindHandlers();
+    bindTextMode();
     selfCheck();
     move(61, 150);
 }
