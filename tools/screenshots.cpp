@@ -10,6 +10,9 @@
 #include "TForm1.h"
 
 namespace {
+// A user's click on a control of the window.
+void click(TForm1& form, const char* name) { emit form.ctl<GraphicControl>(name).clicked(); }
+
 void save(TForm1& form, const QString& folder, const QString& name) {
     pacing::processPendingEvents();
     form.grab().save(QDir(folder).filePath(name + ".png"));
@@ -35,6 +38,17 @@ int main(int argc, char** argv) {
              for (int i = 0; i < 41; ++i) f.Timer1Timer();
          }},
         {"introduction", [](TForm1& f) { f.N1Click(); }},
+        {"text-literon", [](TForm1& f) {
+             f.Label142Click();
+             f.Label146Click();
+             // Л И Т Е Р О Н, one key and one slot each.
+             const char* keys[] = {"Label210", "Label219", "Label220", "Label195", "Label208", "Label209", "Label196"};
+             const char* slotNames[] = {"Image1", "Image2", "Image3", "Image4", "Image5", "Image6", "Image7"};
+             for (int i = 0; i < 7; ++i) {
+                 click(f, keys[i]);
+                 click(f, slotNames[i]);
+             }
+         }},
     };
     for (const auto& [name, drive] : scenes) {
         TForm1 form;
