@@ -8,10 +8,13 @@
 #include <stdexcept>
 
 #include "AlphabetControls.h"
+#include "AlphabetMode.h"
 #include "AppPictures.h"
 #include "FunctionControls.h"
 #include "TextControls.h"
 #include "TextMode.h"
+#include "FunctionMode.h"
+#include "FunctionState.h"
 #include "Handlers.h"
 #include "KeyboardLayout.h"
 #include "Messages.h"
@@ -58,7 +61,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setUpIntroduction();
     for (const char* edit : {"Edit1", "Edit2", "Edit3", "Edit4"}) keyboardlayout::follow(&ctl(edit));
     bindHandlers();
+    bindAlphabetMode();
     bindTextMode();
+    new ParserComponent(surface_, "Parser1");
+    new ParserComponent(surface_, "Parser2");
+    bindFunctionMode();
     selfCheck();
     move(61, 150);
 }

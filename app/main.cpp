@@ -5,12 +5,16 @@
 #include "Fonts.h"
 #include "Pacing.h"
 #include "TForm1.h"
+#include "TParser.h"
+#include <QLocale>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName("Литерон");
     QApplication::setApplicationName("Литерон");
     fonts::registerSubstitutions();
+    // The parser reads locale numbers with the desktop's decimal separator.
+    TParser::SetSystemDecimalSeparator(QLocale::system().decimalPoint().toStdString());
     try {
         TForm1 form;
         form.show();

@@ -16,6 +16,18 @@ int indexOf(int k) {
 GraphSlot& GraphTable::slot(int k) { return slots_[indexOf(k)]; }
 const GraphSlot& GraphTable::slot(int k) const { return slots_[indexOf(k)]; }
 
+GraphTableFull::GraphTableFull()
+    : std::runtime_error("В букве уже 20000 графиков: больше построить нельзя !!!") {}
+
+void GraphTable::checkRoomForAnotherGraph() const {
+    if (graphCount >= kSlots) throw GraphTableFull();
+}
+
+GraphSlot& GraphTable::entrySlot() {
+    checkRoomForAnotherGraph();
+    return slot(graphCount + 1);
+}
+
 void ResetGraphSlots() {
     // The counter is the plot state's delay field: its value afterwards is part of the behaviour.
     for (plotState.stepDelayMs = 1; plotState.stepDelayMs < 11; ++plotState.stepDelayMs) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <stdexcept>
 #include <vector>
 
 // One graph of the letter being composed in Function mode: the two expressions as typed and
@@ -23,11 +24,21 @@ public:
     GraphSlot& slot(int k);
     const GraphSlot& slot(int k) const;
 
+    // The slot of the graph being entered, graphCount + 1. A letter holds at most 20000
+    // graphs: past that the pupil is told so (GraphTableFull) and nothing is written.
+    GraphSlot& entrySlot();
+    void checkRoomForAnotherGraph() const;
+
     int graphCount = 0;
     int selectedGraph = 0;
 
 private:
     std::vector<GraphSlot> slots_ = std::vector<GraphSlot>(kSlots);
+};
+
+class GraphTableFull : public std::runtime_error {
+public:
+    GraphTableFull();
 };
 
 inline GraphTable graphTable;

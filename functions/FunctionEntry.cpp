@@ -1,0 +1,217 @@
+#include "FunctionEntry.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "Controls.h"
+#include "FunctionState.h"
+#include "GraphTable.h"
+#include "KeyboardLayout.h"
+#include "LocaleNumbers.h"
+#include "Messages.h"
+#include "Window.h"
+
+namespace functionentry {
+namespace {
+
+struct PadKey {
+    const char* key;
+    const char* text;
+    int stages;  // bit k: the key writes edit box k in stage k
+};
+constexpr int kAllFour = 0b11110, kFirstThree = 0b01110, kExpressions = 0b00110;
+
+const PadKey kPadKeys[] = {
+    {"Label99", "0", kAllFour},      {"Label100", "1", kAllFour},     {"Label102", "2", kAllFour},
+    {"Label112", "3", kAllFour},     {"Label111", "4", kAllFour},     {"Label123", "5", kAllFour},
+    {"Label124", "6", kAllFour},     {"Label125", "7", kAllFour},     {"Label126", "8", kAllFour},
+    {"Label127", "9", kAllFour},     {"Label128", "-", kFirstThree},  {"Label135", ",", kAllFour},
+    {"Label188", ".", kAllFour},     {"Label129", "+", kExpressions}, {"Label130", "*", kExpressions},
+    {"Label110", "^", kExpressions}, {"Label131", "/", kExpressions}, {"Label103", "(", kExpressions},
+    {"Label104", ")", kExpressions}, {"Label113", "x", kExpressions}, {"Label115", "x^2", kExpressions},
+    {"Label117", "sin(x)", kExpressions}, {"Label116", "cos(x)", kExpressions},
+    {"Label120", "abs(x)", kExpressions}, {"Label229", "sqrt(x)", kExpressions},
+};
+
+const QString kExpressionChars = "\b()*+-./0123456789abcinosxy";
+const QString kBoxChars[] = {kExpressionChars, kExpressionChars + "qrt", "\b,-0123456789", "\b,0123456789"};
+
+QWidget& ctl(const char* name) { return window::control(name); }
+
+// The reminder stands beside the box being filled, for the first graph of a letter only.
+void remindAt(int box) {
+    QWidget& reminder = ctl("Label174");
+    reminder.move(reminder.x(), edit(box).y());
+    reminder.setVisible(graphTable.graphCount == 0);
+}
+
+void showPoint(bool point) {
+    ctl("Label188").setVisible(point);
+    ctl("Label135").setVisible(!point);
+}
+
+// Only the characters an edit box accepts reach it; each accepted one also joins the buffer.
+class KeyFilter : public QObject {
+public:
+    KeyFilter(QObject* parent, int box) : QObject(parent), box_(box) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        const QString text = static_cast<QKeyEvent*>(e)->text();
+        if (text.size() != 1) return false;  // not a character key: arrows and the like
+        if (!accepts(box_, text.at(0))) return true;
+        functionEntry.entryBuffer += text;
+        return false;
+    }
+
+private:
+    int box_;
+};
+}  // namespace
+
+QLineEdit& edit(int box) { return window::control<QLineEdit>(QString("Edit%1").arg(box)); }
+
+bool accepts(int box, QChar c) {
+    if (box < 1 || box > 4) return false;
+    return c == localenumbers::decimalSeparator() || kBoxChars[box - 1].contains(c);
+}
+
+void keypadKey(const char* key) {
+    for (const PadKey& k : kPadKeys) {
+        if (qstrcmp(k.key, key) != 0) continue;
+        functionEntry.entryBuffer += QString::fromUtf8(k.text);
+        const int stage = functionEntry.entryStage;
+        if (stage >= 1 && stage <= 4 && (k.stages & (1 << stage))) edit(stage).setText(functionEntry.entryBuffer);
+        return;
+    }
+}
+
+void Edit1Change() {
+    functionEntry.entryStage = 1;
+    window::control<Label>("Label151").setCaption(QString::number(graphTable.selectedGraph));
+    showPoint(true);
+    ctl("Panel10").setEnabled(true);
+    for (const char* key : {"Label132", "Label134"}) {
+        ctl(key).show();
+        ctl(key).setEnabled(true);
+    }
+    ctl("Label148").hide();
+    ctl("Label154").hide();
+    remindAt(1);
+    if (graphTable.graphCount > 0 && !edit(1).text().isEmpty()) {
+        // From the second graph on, a graph can be built straight after its first expression.
+        if (graphTable.selectedGraph == 0) {
+            ctl("Label148").show();
+            ctl("Label189").hide();
+        } else {
+            ctl("Label189").show();
+            ctl("Label148").hide();
+            ctl("Label190").hide();
+        }
+    }
+}
+
+void Edit2Change() {
+    functionEntry.entryStage = 2;
+    showPoint(true);
+    ctl("Panel10").setEnabled(true);
+    ctl("Label132").setEnabled(true);
+    ctl("Label134").setEnabled(true);
+    ctl("Label148").hide();
+    remindAt(2);
+}
+
+void Edit3Change() {
+    functionEntry.entryStage = 3;
+    showPoint(false);
+    ctl("Panel10").setEnabled(false);
+    ctl("Label132").setEnabled(true);
+    ctl("Label148").hide();
+    remindAt(3);
+}
+
+void Edit4Change() {
+    functionEntry.entryStage = 4;
+    showPoint(false);
+    ctl("Label132").setEnabled(true);
+    ctl("Panel10").setEnabled(false);
+    ctl("ListBox1").setVisible(true);
+    remindAt(4);
+}
+
+void Label132Click() {
+    ctl("Label132").setEnabled(false);
+    FunctionEntry& e = functionEntry;
+    ++e.entryStage;
+    auto refuse = [&](const char* message, std::initializer_list<const char*> hide) {
+        --e.entryStage;
+        for (const char* n : hide) ctl(n).hide();
+        messages::show(QString::fromUtf8(message));
+    };
+    switch (e.entryStage) {
+        case 1:
+            e.entryBuffer.clear();
+            ctl("Label174").setVisible(graphTable.graphCount == 0);
+            break;
+        case 2:
+            if (edit(1).text().isEmpty()) return refuse("Не введено значение аргумента !!!", {"Edit2", "Label42"});
+            ctl("Panel10").setEnabled(true);
+            ctl("Label42").show();
+            edit(2).show();
+            edit(2).setFocus();
+            e.entryBuffer.clear();
+            ctl("Label174").hide();
+            break;
+        case 3:
+            if (edit(2).text().isEmpty()) return refuse("Не введено значение функции!!! ", {"Edit3", "Label36"});
+            ctl("Panel10").setEnabled(true);
+            ctl("Label36").show();
+            edit(3).show();
+            edit(3).setFocus();
+            e.entryBuffer.clear();
+            ctl("Label174").hide();
+            break;
+        case 4:
+            if (edit(3).text().isEmpty())
+                return refuse("Не введено начальное значение переменной!!! ", {"Edit4", "Label37"});
+            ctl("Panel10").setEnabled(false);
+            edit(4).show();
+            ctl("Label37").show();
+            edit(4).setFocus();
+            e.entryBuffer.clear();
+            graphTable.entrySlot().startValue = localenumbers::textToFloat(edit(3).text());
+            break;
+        case 5:
+            if (edit(4).text().isEmpty()) return refuse("Не введено конечное значение переменной!!! ", {});
+            ctl("Panel10").setEnabled(false);
+            graphTable.entrySlot().endValue = localenumbers::textToFloat(edit(4).text());
+            ctl("Label148").show();
+            break;
+        default:
+            break;
+    }
+}
+
+void Label134Click() {
+    const int stage = functionEntry.entryStage;
+    if (stage < 1 || stage > 4) return;
+    edit(stage).clear();
+    functionEntry.entryBuffer.clear();
+    if (stage == 1) window::control<Label>("Label151").setCaption(edit(1).text());
+}
+
+void bind() {
+    for (const PadKey& k : kPadKeys) window::onClick(k.key, [key = k.key] { keypadKey(key); });
+    window::onClick("Label132", Label132Click);
+    window::onClick("Label134", Label134Click);
+    void (*const changes[])() = {Edit1Change, Edit2Change, Edit3Change, Edit4Change};
+    for (int box = 1; box <= 4; ++box) {
+        QLineEdit& e = edit(box);
+        e.installEventFilter(new KeyFilter(&e, box));
+        // The layout switch sees a key before the filter, so Cyrillic keys arrive translated.
+        keyboardlayout::follow(&e);
+        QObject::connect(&e, &QLineEdit::textChanged, &e, [change = changes[box - 1]] { messages::dispatch(change); });
+    }
+}
+
+}  // namespace functionentry

@@ -1,0 +1,287 @@
+#include "GraphList.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <cmath>
+#include <vector>
+
+#include "Controls.h"
+#include "Draw.h"
+#include "FunctionEntry.h"
+#include "FunctionState.h"
+#include "GraphTable.h"
+#include "LocaleNumbers.h"
+#include "Messages.h"
+#include "Pacing.h"
+#include "Plane.h"
+#include "PlotState.h"
+#include "Rounding.h"
+#include "Window.h"
+
+namespace graphlist {
+namespace {
+
+const QColor kGraphColour(255, 0, 0);
+const double kGraphStep = 0.01;
+const QString kListHint = QString(38, ' ') + "Выделить строку для её удаления или изменения с графиком";
+const QString kWidthNotice = "Значение переменной не должно превышать горизонтального размера буквы!" +
+                             QString(47, ' ') + "Ok ";
+const QString kTooManyPoints =
+    "Диапазон переменной больше 200: построены только первые 20000 точек графика.";
+
+int g_lastPoints = 0;
+
+QWidget& ctl(const char* name) { return window::control(name); }
+QListWidget& list() { return window::control<QListWidget>("ListBox1"); }
+
+// The values of the two expressions at the points of the graph being drawn.
+struct Points {
+    std::vector<double> x, y;
+};
+Points g_points;
+
+void dot(double x, double y) {
+    draw::pen(kGraphColour, plotState.penWidth);
+    WindowCanvas& c = draw::canvas();
+    c.moveTo(pixelX(x), pixelY(y));
+    c.lineTo(pixelX(x), pixelY(y));
+}
+
+void compile(const GraphSlot& s) {
+    parser1().SetExpression(s.xExpr.toStdString());
+    parser2().SetExpression(s.yExpr.toStdString());
+}
+
+double evaluate(TParser& p, double x) {
+    p.SetVariable("x", x);
+    return p.Value();
+}
+
+// An expression with RND gives another value at the second reading.
+bool readsTheSameTwice(double first, double x) { return evaluate(parser1(), x) == first; }
+
+void reportInputError() {
+    messages::show("Ошибка ввода !!!");
+    ctl("Edit2").hide();
+    ctl("Label42").hide();
+    ctl("Label132").setEnabled(false);
+}
+
+void backToTheFirstEntry() {
+    functionentry::edit(1).setFocus();
+    functionEntry.entryBuffer.clear();
+    ctl("Label132").setEnabled(false);
+    functionEntry.entryStage = 1;
+    ctl("Label174").hide();
+    ctl("Panel10").setEnabled(true);
+}
+
+// The step loop of the graphs: the parameter starts at the slot's start and, while below its
+// end, advances by 0.01 before each point, so the last point reaches or passes the end. A range
+// wider than the point buffers allow stops at their size.
+template <class PointStep>
+void forEachPoint(const GraphSlot& s, PointStep step) {
+    double arg = s.startValue;
+    int index = 0;
+    g_points.x.clear();
+    g_points.y.clear();
+    while (arg < s.endValue && !pacing::quitting()) {
+        if (index == kMaxPoints) {
+            g_lastPoints = index;
+            messages::show(kTooManyPoints);
+            return;
+        }
+        arg += kGraphStep;
+        ++index;
+        g_lastPoints = index;
+        step(arg);
+    }
+    g_lastPoints = index;
+}
+
+void erasePlane() { plane::wipe(); }
+
+void redrawAll(int except = 0) {
+    for (int k = 1; k <= graphTable.graphCount; ++k)
+        if (k != except) redrawSlot(k);
+}
+}  // namespace
+
+int lastPointCount() { return g_lastPoints; }
+
+int pixelX(double x) { return roundHalfEven(x * 50 + plotState.originX); }
+int pixelY(double y) { return roundHalfEven((plotState.originY - 3) - y * 49); }
+
+QString rangeText(double v) {
+    // Two significant digits, shown with two decimals; from 100 on in exponent notation.
+    if (std::fabs(v) >= 100) {
+        QString s = QString::number(v, 'g', 2).replace("e+", "E").replace("e-", "E-");
+        return s.replace('.', localenumbers::decimalSeparator());
+    }
+    const double rounded = v == 0 ? 0 : QString::number(v, 'g', 2).toDouble();
+    return localenumbers::floatToFixed(rounded, 2);
+}
+
+QString listLine(int k) {
+    const GraphSlot& s = graphTable.slot(k);
+    const QString n = QString::number(k);
+    return "x(" + n + ")=" + s.xExpr + ";     y(" + n + ")=" + s.yExpr + ";       Нач. знач. перемен.(" + n +
+           ")=" + rangeText(s.startValue) + ";   Конечн. знач. перемен.(" + n + ")=" + rangeText(s.endValue);
+}
+
+void rebuildList() {
+    QListWidget& l = list();
+    l.clear();
+    l.addItem(kListHint);
+    for (int k = 1; k <= graphTable.graphCount; ++k) l.addItem(listLine(k));
+}
+
+void Label148Click() {
+    graphTable.checkRoomForAnotherGraph();
+    ctl("Label148").hide();
+    ctl("Label226").show();
+    draw::originAtCentreOf(ctl("Image10"));
+    ctl("Label174").hide();
+    ctl("Panel8").show();
+    ++graphTable.graphCount;
+    GraphSlot& s = graphTable.slot(graphTable.graphCount);
+    // A failed compile leaves the new slot without texts.
+    s.xExpr.clear();
+    s.yExpr.clear();
+    parser1().SetExpression(functionentry::edit(1).text().toStdString());
+    parser2().SetExpression(functionentry::edit(2).text().toStdString());
+    s.startValue = localenumbers::textToFloat(functionentry::edit(3).text());
+    s.endValue = localenumbers::textToFloat(functionentry::edit(4).text());
+    s.xExpr = functionentry::edit(1).text();
+    s.yExpr = functionentry::edit(2).text();
+
+    auto& frame = window::control<Shape>("Shape1");
+    auto& notice = window::control<Label>("Label225");
+    forEachPoint(s, [&](double arg) {
+        const double x = evaluate(parser1(), arg);
+        if (!readsTheSameTwice(x, arg)) {
+            reportInputError();
+            return;
+        }
+        double y = evaluate(parser2(), arg);
+        g_points.x.push_back(x);
+        if (y > 3.01) {
+            g_points.y.push_back(3.01);  // kept at the top of the letter, not drawn
+            return;
+        }
+        g_points.y.push_back(y);
+        plotState.penWidth = 5;
+        if (std::fabs(x * 50) > frame.width()) {
+            functionentry::edit(1).setFocus();
+            notice.setCaption(kWidthNotice);
+            notice.show();
+            return;
+        }
+        notice.hide();
+        pacing::pause(5);
+        dot(x, y);
+        pacing::processPendingEvents();
+    });
+    rebuildList();
+    backToTheFirstEntry();
+}
+
+void redrawSlot(int k, RedrawOptions options) {
+    const GraphSlot& s = graphTable.slot(k);
+    compile(s);
+    forEachPoint(s, [&](double arg) {
+        const double x = evaluate(parser1(), arg);
+        if (options.secondReading && !readsTheSameTwice(x, arg)) {
+            reportInputError();
+            return;
+        }
+        const double y = evaluate(parser2(), arg);
+        plotState.penWidth = 5;
+        if (std::fabs(y) > 3 || std::fabs(x) > 2.6) return;
+        if (options.pause) pacing::pause(5);
+        dot(x, y);
+        pacing::processPendingEvents();
+    });
+}
+
+void ListBox1Click(int row) {
+    functionentry::edit(1).setFocus();
+    ctl("Label154").show();
+    ctl("Label190").show();
+    graphTable.selectedGraph = row;
+    window::control<Label>("Label151").setCaption(QString::number(row));
+}
+
+void Label190Click() {
+    functionentry::edit(1).setFocus();
+    ctl("Label154").hide();
+}
+
+void Label189Click() {
+    const int k = graphTable.selectedGraph;
+    // Nothing is selected, or the selection no longer names a graph of this letter.
+    if (k < 1 || k > graphTable.graphCount) return;
+    functionentry::edit(1).setFocus();
+    erasePlane();
+    ctl("Label148").hide();
+    ctl("Label189").hide();
+    GraphSlot& s = graphTable.slot(k);
+    s.xExpr = functionentry::edit(1).text();
+    s.yExpr = functionentry::edit(2).text();
+    redrawAll();
+    rebuildList();
+    graphTable.selectedGraph = 0;
+    functionEntry.entryBuffer.clear();
+    functionentry::edit(1).clear();
+    ctl("Label132").setEnabled(false);
+    functionEntry.entryStage = 1;
+    ctl("Label174").hide();
+    ctl("Panel10").setEnabled(true);
+}
+
+void Label154Click() {
+    erasePlane();
+    functionentry::edit(1).setFocus();
+    ctl("Label148").hide();
+    ctl("Label190").hide();
+    const int k = graphTable.selectedGraph;
+    if (k >= 0 && k < list().count()) delete list().takeItem(k);
+    redrawAll(k);
+    ctl("Label154").hide();
+}
+
+void Label226Click() {
+    functionentry::edit(1).setFocus();
+    list().clear();
+    graphTable.graphCount = 0;
+    ctl("Label226").hide();
+    erasePlane();
+    functionEntry.entryBuffer.clear();
+}
+
+void Label225Click() {
+    functionEntry.entryBuffer.clear();
+    functionentry::edit(1).clear();
+    const int k = graphTable.graphCount;
+    if (k >= 0 && k < list().count()) delete list().takeItem(k);
+    if (k >= 1) {
+        GraphSlot& s = graphTable.slot(k);
+        s = GraphSlot{};
+        --graphTable.graphCount;
+    }
+    ctl("Label225").hide();
+}
+
+void bind() {
+    window::onClick("Label148", Label148Click);
+    window::onClick("Label190", Label190Click);
+    window::onClick("Label189", Label189Click);
+    window::onClick("Label154", Label154Click);
+    window::onClick("Label226", Label226Click);
+    window::onClick("Label225", Label225Click);
+    QListWidget& l = list();
+    QObject::connect(&l, &QListWidget::itemClicked, &l,
+                     [&l](QListWidgetItem* item) { messages::dispatch([&] { ListBox1Click(l.row(item)); }); });
+}
+
+}  // namespace graphlist

@@ -1,0 +1,64 @@
+#include "LetterStart.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "FunctionEntry.h"
+#include "FunctionState.h"
+#include "GraphTable.h"
+#include "Plane.h"
+#include "PlotState.h"
+#include "Rounding.h"
+#include "Window.h"
+
+namespace letterstart {
+namespace {
+const char* const kTemplatePictures[] = {
+    "ImAJ", "ImBJ", "ImVJ", "ImGJ", "ImDJ", "ImEJ", "ImJOJ", "ImJEJ", "ImZJ", "ImIJ", "ImKratIJ",
+    "ImKJ", "ImLJ", "ImMJ", "ImNJ", "ImOJ", "ImPJ", "ImRJ", "ImSJ", "ImTJ", "ImUJ", "ImFJ",
+    "ImHJ", "ImCJ", "ImCHJ", "ImSHJ", "ImSHAJ", "ImZnakTJ", "ImZnakMJ", "ImEIJ", "ImELJ", "ImYUJ", "ImYAJ"};
+
+void emptyEdits() {
+    for (int box = 1; box <= 4; ++box) functionentry::edit(box).clear();
+    functionEntry.entryBuffer.clear();
+}
+
+void emptyList() {
+    auto& list = window::control<QListWidget>("ListBox1");
+    list.clear();
+    graphTable.graphCount = 0;
+    list.hide();
+}
+
+void hidePrefixLabels() {
+    for (const char* n : {"Label47", "Label50", "Label53", "Label56"}) window::control(n).hide();
+}
+}  // namespace
+
+void emptyEntryAndGraphs() {
+    emptyEdits();
+    ResetGraphSlots();
+    emptyList();
+}
+
+void Label44Click() {
+    for (const char* n : kTemplatePictures) window::control(n).hide();
+    emptyEdits();
+    hidePrefixLabels();
+    window::control("Panel10").setEnabled(true);
+    ResetGraphSlots();
+    emptyList();
+    window::control("Panel4").show();
+    window::control("Label148").hide();
+    functionEntry.entryStage = 1;
+    functionentry::edit(1).setFocus();
+    // The wide grid stands on the origin as it was left; the origin is not taken afresh.
+    QWidget& grid = window::control("ImRamkaSetka2");
+    grid.move(plotState.originX, roundHalfEven(plotState.originY - static_cast<double>(grid.height())));
+    grid.show();
+    plane::wipe();
+}
+
+void bind() { window::onClick("Label44", Label44Click); }
+
+}  // namespace letterstart
