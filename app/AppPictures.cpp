@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "Jpeg.h"
+#include "LetterPictures.h"
 #include "PictureFiles.h"
 #include "Plane.h"
 
@@ -29,6 +30,7 @@ PictureSource appPictures() {
         if (key == "slot") return loadJpegResource(kSlotPicture);
         if (key == "eraser") return loadJpegResource(kSlotEraserPicture);
         if (key == "author") return loadJpegResource(kAuthorPicture);
+        if (key.startsWith("letter:")) return paintLetterPicture(key.mid(7));
         return QImage();
     };
 }

@@ -1,0 +1,188 @@
+// The one pipeline of the letter lessons: any row of the lesson tables, step by step. A row's
+// flags move or add the steps that its letter does differently (see LetterLesson.h).
+#include <QLineEdit>
+#include <QStringList>
+#include <algorithm>
+#include <cstring>
+
+#include "Controls.h"
+#include "Draw.h"
+#include "LetterLesson.h"
+#include "Pacing.h"
+#include "Plane.h"
+#include "PlotState.h"
+#include "PreviewDrawing.h"
+#include "StrokeCatalogue.h"
+#include "Window.h"
+#include "WindowDescription.h"
+
+namespace {
+
+QStringList numbered(const char* prefix, int from, int to) {
+    QStringList out;
+    for (int k = from; k <= to; ++k) out << QString("%1%2").arg(prefix).arg(k);
+    return out;
+}
+
+// Every letter picture, hotspot and formula pair that any lesson or part pick may have left
+// visible, in the order a lesson hides them.
+const QStringList& partResetList() {
+    static const QStringList list =
+        QStringList{"Label65", "HV", "HVB", "PristavC", "PristavSHCH", "PristavZnakTv", "HNizC", "HSN", "HSE",
+                    "HVMal", "VLCh", "VST", "VP", "VPJI", "VL", "HNizSh", "HNizE", "VSSh", "HSZnakM", "HNZnakM",
+                    "ImR", "ImElips", "ImS", "HJU", "HSEL", "ImEL", "ShapLJO", "ShapPJO", "ImV", "ImXa"} +
+        numbered("Label", 66, 71) +
+        QStringList{"ImKratJ", "Label72", "Label73", "Label74", "ImU", "Label75", "Label76", "ImK", "ImL"} +
+        numbered("Label", 77, 80) +
+        QStringList{"ImA", "Label81", "Label82", "HA", "ImD", "Label83", "Label84", "HNizD", "ImYA"} +
+        numbered("Label", 85, 89) + QStringList{"ImJE"} + numbered("Label", 90, 94) +
+        QStringList{"ImZ", "Label95", "Label96", "Label98", "Label101", "ImM", "Label105", "Label108",
+                    "Label109", "Label114", "ImYU", "Label122", "Label133", "ImI", "ImF", "Label136",
+                    "Label137", "ImN", "Label138", "Label139", "ImP", "ImG", "ImC", "ImT", "ImCH", "ImSh",
+                    "ImZnakM", "Label107", "Label118", "Label121", "Label140", "Label119", "ImE", "Label97",
+                    "ImZnakTverd", "Label144", "ImIE", "ImB", "label228", "Label45", "Label46", "Label48",
+                    "Label49", "Label51", "Label52", "Label54", "Label55", "Label57", "Label58", "Label60",
+                    "Label61"};
+    return list;
+}
+
+QWidget& ctl(const char* name) { return window::control(QString::fromUtf8(name)); }
+Label& label(const char* name) { return window::control<Label>(QString::fromUtf8(name)); }
+
+QString instruction(const QString& letter) {
+    return "Выполнять щелчки по деталям буквы  " + letter + "  для показа содержимого их функций и графиков  ";
+}
+
+void applyShifts(const LetterLesson& l) {
+    if (l.shiftX) plotState.shiftX = *l.shiftX;
+    if (l.shiftY) plotState.shiftY = *l.shiftY;
+}
+
+void place(const HotspotPlace& p) {
+    QWidget& w = ctl(p.name);
+    w.setGeometry(p.left, p.top, p.width, p.height);
+    w.show();
+}
+
+// The marker shows the letter red on its key; the hint line gets the letter for its timer.
+void markKey(const LetterLesson& l) {
+    Label& marker = label("Label38");
+    Label& hint = label("Label1");
+    marker.setCaption("");
+    hint.setCaption("");
+    marker.show();
+    const Label& key = label(l.key);
+    marker.setCaption(key.caption());
+    marker.move(key.pos());
+    if (!l.hintWithoutLetter) hint.setCaption(marker.caption());
+}
+
+void showPicture(const LetterLesson& l) {
+    QWidget& picture = ctl(l.picture);
+    picture.move(l.pictureLeft, l.pictureTop);
+    picture.show();
+    ctl("Shape1").hide();
+}
+
+void showHotspots(const LetterLesson& l) {
+    for (const HotspotPlace& h : l.hotspots) place(h);
+    if (l.instructionUntilHotspots) label("Label40").setCaption(instruction(label("Label38").caption()));
+}
+
+void runPreview(const LetterLesson& l) {
+    WindowTarget canvas;
+    for (const PreviewItem& item : l.preview) {
+        switch (item.kind) {
+            case PreviewItem::Loop:
+                if (!item.loop.pictureOnly) runPreviewLoop(item.loop, plotState, canvas, true);
+                break;
+            case PreviewItem::Pause: pacing::pause(item.pauseMs); break;
+            case PreviewItem::ShowPart: place(item.part); break;
+        }
+    }
+}
+
+QColor smallLetterColour(const LetterColour& c) {
+    return c.hotLight ? windowdesc::hotLightColour() : QColor::fromRgb(c.rgb);
+}
+
+}  // namespace
+
+const LetterLesson* findLesson(char16_t letter) {
+    for (auto table : {lessonsAtoO(), lessonsPtoYa()})
+        for (const LetterLesson& l : table)
+            if (l.letter == letter) return &l;
+    return nullptr;
+}
+
+const LetterLesson* findLessonByKey(const char* key) {
+    for (auto table : {lessonsAtoO(), lessonsPtoYa()})
+        for (const LetterLesson& l : table)
+            if (std::strcmp(l.key, key) == 0) return &l;
+    return nullptr;
+}
+
+void runLetterLesson(const LetterLesson& l) {
+    if (l.shiftFirst) applyShifts(l);
+
+    // The frame stands where the letter will be drawn, as wide as its picture.
+    auto& frame = window::control<Shape>("Shape1");
+    frame.show();
+    if (l.frameTop) frame.move(frame.x(), *l.frameTop);
+    const int frameWidth = l.frameWidth ? l.frameWidth : ctl(l.frameFrom ? l.frameFrom : l.picture).width();
+    frame.resize(frameWidth, frame.height());
+
+    QWidget& slot = ctl(l.slot);
+    if (l.slotWidth) slot.resize(l.slotWidth, slot.height());
+    slot.show();
+    ctl("Label65").hide();
+    plane::reset();
+    for (const QString& name : partResetList()) window::control(name).hide();
+    for (const char* name : l.alsoHides) ctl(name).hide();
+    draw::originAtCentreOf(plane::image10());
+    ctl("Panel4").hide();
+    markKey(l);
+    window::timer("Timer2").start();
+
+    Label& line = label("Label40");
+    line.show();
+    const QString letter = label("Label38").caption();
+    line.setCaption(l.instructionUntilHotspots ? QString::fromUtf8(l.instructionUntilHotspots) + letter
+                                               : instruction(letter));
+
+    // These letters are also examples of Function mode: its entry starts empty.
+    if (l.clearsFunctionEntry) {
+        window::control<QLineEdit>("Edit1").clear();
+        for (const char* name : {"Edit2", "Edit3", "Label36", "Label37"}) ctl(name).hide();
+    }
+
+    draw::penColour(kPreviewColour);
+    runPreview(l);
+
+    if (!l.pictureAfterSmallLetter) showPicture(l);
+    if (l.hotspotsBeforeSmallLetter) showHotspots(l);
+
+    draw::originAtCentreOf(slot);
+    draw::penColour(smallLetterColour(l.smallColour));
+    SmallLetterRoutine(QChar(l.letter));
+
+    if (l.pictureAfterSmallLetter) showPicture(l);
+    if (l.repeatsMarkerAfterSmallLetter) {
+        ctl("Panel4").hide();
+        markKey(l);
+    }
+
+    plane::image10().show();
+    draw::originAtCentreOf(plane::image10());
+    if (!l.shiftFirst) applyShifts(l);
+    if (!l.hotspotsBeforeSmallLetter) showHotspots(l);
+
+    // One caption and one description per stroke, ready for part picking and left hidden.
+    for (const FormulaLabel& f : l.formulas) {
+        Label& caption = label(f.label);
+        caption.setCaption(QString::fromUtf8(f.caption));
+        caption.move(f.left, f.top);
+        if (f.descriptionLabel) label(f.descriptionLabel).setCaption(QString::fromUtf8(f.description));
+    }
+    for (const char* name : {"Label53", "Label54", "Label55", "Label56", "Label57", "Label58"}) ctl(name).hide();
+}
