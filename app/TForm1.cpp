@@ -19,6 +19,7 @@
 #include "KeyboardLayout.h"
 #include "Messages.h"
 #include "Pacing.h"
+#include "PartPicking.h"
 #include "ShellTables.h"
 #include "WindowDescription.h"
 
@@ -66,6 +67,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     new ParserComponent(surface_, "Parser1");
     new ParserComponent(surface_, "Parser2");
     bindFunctionMode();
+    bindPartPicking();
     selfCheck();
     move(61, 150);
 }
