@@ -9,7 +9,7 @@ constexpr const char* kLetterKey = "font=Arial/16/b; fg=yellow; bg=blue; center"
 constexpr const char* kPadKey = "font=Arial/16/b; fg=blue; bg=skyblue; center";
 constexpr const char* kEntryText = "font=Arial/19/b; fg=blue";
 constexpr const char* kValueText = "font=Arial/17/b; fg=purple";
-constexpr const char* kValueCaption = "font=Arial/11/b; fg=maroon; bg=moneygreen";
+constexpr const char* kValueCaption = "font=Arial/11/b; fg=maroon; bg=moneygreen; wrap";
 constexpr const char* kHint = "font=Arial/12/b; fg=blue; bg=moneygreen; wrap";
 
 const ControlRow kFunctionControls[] = {

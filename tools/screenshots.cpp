@@ -2,6 +2,7 @@
 // client area as a PNG (docs/ by default). Run offscreen: QT_QPA_PLATFORM=offscreen.
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QTimer>
 #include <functional>
 
@@ -38,6 +39,21 @@ int main(int argc, char** argv) {
              for (int i = 0; i < 41; ++i) f.Timer1Timer();
          }},
         {"introduction", [](TForm1& f) { f.N1Click(); }},
+        {"function-letter", [](TForm1& f) {
+             f.Label142Click();
+             f.Label147Click();
+             click(f, "Label44");
+             // The letter "П" from three typed graphs: two uprights and the top bar.
+             const char* graphs[][4] = {{"0", "x", "0", "3"}, {"2", "x", "0", "3"}, {"x", "3", "0", "2"}};
+             for (const auto& g : graphs) {
+                 for (int box = 1; box <= 4; ++box) {
+                     auto& edit = f.ctl<QLineEdit>(QString("Edit%1").arg(box));
+                     edit.setText(g[box - 1]);
+                     click(f, "Label132");
+                 }
+                 click(f, "Label148");
+             }
+         }},
         {"text-literon", [](TForm1& f) {
              f.Label142Click();
              f.Label146Click();
