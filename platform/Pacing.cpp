@@ -1,7 +1,8 @@
 #include "Pacing.h"
 
 #include <QCoreApplication>
-#include <QThread>
+#include <chrono>
+#include <thread>
 
 namespace pacing {
 namespace {
@@ -13,7 +14,20 @@ long long g_requested = 0;
 void pause(int ms) {
     if (ms <= 0) return;
     g_requested += ms;
-    if (g_pauses) QThread::msleep(static_cast<unsigned long>(ms));
+    if (!g_pauses) return;
+    // The speed of an animation is its pauses, not the machine: within a running drawing the
+    // time spent drawing since the previous pause counts toward this one, so a step of a 5 ms
+    // letter takes 5 ms however fast the drawing is. A pause after a longer break starts afresh.
+    using clock = std::chrono::steady_clock;
+    static clock::time_point lastEnd;
+    const auto now = clock::now();
+    const auto wanted = std::chrono::milliseconds(ms);
+    const bool continuing = now - lastEnd < std::chrono::milliseconds(50);
+    const auto until = (continuing ? lastEnd : now) + wanted;
+    if (until > now) std::this_thread::sleep_until(until);
+    // Count from the planned end, so that oversleeping does not add up step after step; when the
+    // drawing has fallen behind, start again from now rather than hurrying to catch up.
+    lastEnd = until > now ? until : now;
 }
 
 void processPendingEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

@@ -5,6 +5,8 @@
 namespace pacing {
 
 // Blocks for ms milliseconds, as the drawing loops' Sleep does (no events are processed).
+// Successive pauses of one drawing keep their own rhythm: the drawing done between two pauses
+// is part of the second one.
 void pause(int ms);
 
 // Processes every pending window event once: repaints (which wipe strokes), clicks, timers.
