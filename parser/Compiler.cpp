@@ -1,0 +1,136 @@
+#include "Compiler.h"
+
+#include <array>
+
+#include "ParserErrors.h"
+#include "Preparation.h"
+#include "Routines.h"
+#include "TermClassifier.h"
+
+namespace parser {
+namespace {
+
+// Builds the parse tree depth first, first operands before second ones, and places every
+// operation in the level x position table. An operation sits one level below the term it
+// computes; each term writes its value (variable, constant or result cell) into the operation
+// slot of its parent as arg1 or arg2.
+class TreeBuilder {
+public:
+    TreeBuilder(TermRecognizer& recognizer, CompiledProgram& program)
+        : recognizer_(recognizer), program_(program) {
+        used_.fill(0);
+        used_[0] = 1;  // the placeholder that receives the whole expression's value
+    }
+
+    void build(TextRange root) { buildTerm(root, 0, 1, 1, rootToken_); }
+
+    void linearise() {
+        int deepest = 0;
+        for (int level = 1; level <= kMaxLevel; ++level) {
+            if (used_[static_cast<std::size_t>(level)] > 0) deepest = level;
+        }
+        std::vector<ParserOperation>& steps = program_.steps;
+        if (deepest == 0) {
+            // A lone variable or number: the placeholder alone, doing nothing, its result the
+            // operand's own storage.
+            ParserOperation placeholder = slot(0, 1);
+            placeholder.token = rootToken_;
+            placeholder.dest = placeholder.arg1;
+            placeholder.routine = routineForToken(rootToken_);
+            steps.push_back(placeholder);
+        } else {
+            for (int level = deepest; level >= 1; --level) {
+                for (int position = 1; position <= used_[static_cast<std::size_t>(level)];
+                     ++position) {
+                    ParserOperation step = slot(level, position);
+                    if (step.token <= TokFourthPower) step.routine = routineForToken(step.token);
+                    steps.push_back(step);
+                }
+            }
+        }
+        for (std::size_t k = 0; k + 1 < steps.size(); ++k) steps[k].next = &steps[k + 1];
+        steps.back().next = nullptr;
+    }
+
+private:
+    ParserOperation& slot(int level, int position) {
+        return table_[static_cast<std::size_t>(level)][static_cast<std::size_t>(position)];
+    }
+
+    static void place(ParserOperation& op, int argSide, double* cell) {
+        (argSide == 1 ? op.arg1 : op.arg2) = cell;
+    }
+
+    // The limits are tested each time a child term is created.
+    int childPosition(int level) {
+        if (level > kMaxLevel) throw ETooManyNestings(kMsgTooManyNestings);
+        const int position = used_[static_cast<std::size_t>(level)] + 1;
+        if (position > kMaxPosition) throw EExpressionTooComplex(kMsgTooComplex);
+        return position;
+    }
+
+    void buildTerm(TextRange text, int level, int position, int argSide, std::uint8_t& token) {
+        const TermClass term = classifyTerm(recognizer_, text);
+        token = term.token;
+        ParserOperation& own = slot(level, position);
+        if (term.token == TokVariable) {
+            place(own, argSide, term.variable);
+            return;
+        }
+        if (term.token == TokConstant) {
+            program_.cells.push_back(term.value);
+            place(own, argSide, &program_.cells.back());
+            return;
+        }
+        const int childLevel = level + 1;
+        const int childPos = childPosition(childLevel);
+        ParserOperation& op = slot(childLevel, childPos);
+        op = ParserOperation{};
+        op.token = term.token;
+        op.routine = term.routine;
+        program_.cells.push_back(0.0);
+        op.dest = &program_.cells.back();
+        place(own, argSide, op.dest);
+
+        std::uint8_t childToken = 0;
+        if (!isTwoOperandToken(term.token)) {
+            ++used_[static_cast<std::size_t>(childLevel)];
+            buildTerm(term.left, childLevel, childPos, 1, childToken);
+            return;
+        }
+        buildTerm(term.left, childLevel, childPos, 1, childToken);
+        secondChild(term.token, childLevel);
+        buildTerm(term.right, childLevel, childPos, 2, childToken);
+        ++used_[static_cast<std::size_t>(childLevel)];
+    }
+
+    // The second operand goes to the same level and position as the first.
+    void secondChild(std::uint8_t token, int level) {
+        if (!isTwoOperandToken(token)) throw EParserInternalError(kMsgInternal);
+        childPosition(level);
+    }
+
+    TermRecognizer& recognizer_;
+    CompiledProgram& program_;
+    std::array<std::array<ParserOperation, kMaxPosition + 1>, kMaxLevel + 1> table_{};
+    std::array<int, kMaxLevel + 1> used_{};
+    std::uint8_t rootToken_ = TokVariable;
+};
+
+}  // namespace
+
+std::unique_ptr<CompiledProgram> compileExpression(std::string_view text,
+                                                   const RecognizerTables& tables) {
+    TermRecognizer recognizer(prepareExpression(text), tables);
+    int a = 0;
+    int b = static_cast<int>(recognizer.text().size());
+    recognizer.stripBrackets(a, b);
+
+    auto program = std::make_unique<CompiledProgram>();
+    TreeBuilder builder(recognizer, *program);
+    builder.build(TextRange{a, b});
+    builder.linearise();
+    return program;
+}
+
+}  // namespace parser

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "ParserOperation.h"
+#include "TermRecognizer.h"
+
+namespace parser {
+
+// A compiled expression: the chain of steps and the cells it owns (constants and results).
+// Variable storage is only pointed at, never owned. Destroying the program releases every owned
+// cell exactly once.
+struct CompiledProgram {
+    std::deque<double> cells;
+    std::vector<ParserOperation> steps;  // in chain order; steps[k].next == &steps[k + 1]
+};
+
+// Limits of the operation table: levels 0 to 20, positions 1 to 50 on each level.
+inline constexpr int kMaxLevel = 20;
+inline constexpr int kMaxPosition = 50;
+
+// Compiles an expression text. Throws the EMathParserError family on any compile error; an
+// empty (or all-blank) text is a syntax error here, the caller skips compiling empty texts.
+std::unique_ptr<CompiledProgram> compileExpression(std::string_view text,
+                                                   const RecognizerTables& tables);
+
+}  // namespace parser
