@@ -672,7 +672,8 @@ void setTheScene(FormFixture& f, const Expected& e) {
     f.menu("N6");
     f.click(e.before);
     for (const char* name : kPartControls) f.ctl(name).show();
-    for (const char* name : {"Label53", "Label56", "Label44", "Edit2", "Edit3", "Label36", "Label37"})
+    for (const char* name :
+         {"Label53", "Label56", "Label44", "Edit2", "Edit3", "Label36", "Label37"})
         f.ctl(name).show();
     auto& entry = f.ctl<QLineEdit>("Edit1");
     const QSignalBlocker quiet(entry);
@@ -720,8 +721,10 @@ void checkSmallLetter(FormFixture& f, const Expected& e, const LessonProbe& prob
 void checkScreen(FormFixture& f, const Expected& e) {
     std::set<QString> own{QString(e.picture)};
     for (const Spot& s : e.hotspots) own.insert(s.name);
-    for (const char* name : kPartControls) QVERIFY2(f.ctl(name).isHidden() != own.count(name), name);
-    for (const char* name : {"Label53", "Label56", "Shape1"}) QVERIFY2(f.ctl(name).isHidden(), name);
+    for (const char* name : kPartControls)
+        QVERIFY2(f.ctl(name).isHidden() != own.count(name), name);
+    for (const char* name : {"Label53", "Label56", "Shape1"})
+        QVERIFY2(f.ctl(name).isHidden(), name);
     QCOMPARE(f.ctl(e.picture).pos(), e.place);
     for (const Spot& s : e.hotspots)
         QCOMPARE(f.ctl(s.name).geometry(), QRect(s.left, s.top, s.width, s.height));
@@ -752,8 +755,9 @@ void checkFormulas(FormFixture& f, const Expected& e) {
 void checkDepartures(FormFixture& f, const Expected& e, const LessonProbe& probe) {
     QCOMPARE(probe.frameShown, e.frameWhileDrawing);
     QCOMPARE(probe.frameWidth, e.frameWidth ? e.frameWidth : f.ctl(e.frameOf).width());
-    QCOMPARE(probe.instruction, e.instructionWhileDrawing ? QString::fromUtf8(e.instructionWhileDrawing)
-                                                          : standardInstruction(e.letter));
+    QCOMPARE(probe.instruction, e.instructionWhileDrawing
+                                    ? QString::fromUtf8(e.instructionWhileDrawing)
+                                    : standardInstruction(e.letter));
     QCOMPARE(probe.shiftX, e.shiftXWhileDrawing.value_or(kMarker));
     QCOMPARE(plotState.shiftX, e.shiftX.value_or(kMarker));
     QCOMPARE(plotState.shiftY, e.shiftY.value_or(kMarker));
