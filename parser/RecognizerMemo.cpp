@@ -6,7 +6,7 @@ RecognizerMemo::RecognizerMemo(int length) : length_(length), dense_(length <= k
     if (dense_) {
         rows_.resize(static_cast<std::size_t>(length) + 1);
     } else {
-        while ((std::size_t{1} << slotBits_) < static_cast<std::size_t>(length) * 16) ++slotBits_;
+        while ((std::size_t{1} << slotBits_) < static_cast<std::size_t>(length)) ++slotBits_;
         slots_.assign(std::size_t{1} << slotBits_, Slot{});
     }
 }
