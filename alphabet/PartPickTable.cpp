@@ -19,7 +19,8 @@ constexpr PartPick::Event kPress = PartPick::MouseDown;
 constexpr PartPick::Event kClick = PartPick::Click;
 
 // A loop whose pen colour is set at every step.
-StrokeLoop coloured(QRgb colour, LoopRange r, int width, StepPause pause, std::vector<StrokePart> parts) {
+StrokeLoop coloured(QRgb colour, LoopRange r, int width, StepPause pause,
+                    std::vector<StrokePart> parts) {
     return StrokeLoop{r, pixels(width), pause, std::move(parts), colour};
 }
 // A loop that leaves the pen colour as it finds it (the caller may set it once).
@@ -35,6 +36,7 @@ StrokeLoop acrossAt(QRgb colour, std::vector<StrokePart> parts) {
 std::vector<PartPick> buildRows() {
     std::vector<PartPick> rows;
     auto add = [&rows](PartPick row) { rows.push_back(std::move(row)); };
+    // clang-format off
 
     // --- Shapes: the guide lines of the catalogue --------------------------------------------
     add({.controls = {"HV"}, .shows = {"Label48"}, .description = "Label49", .shiftY = -149,
@@ -177,7 +179,8 @@ std::vector<PartPick> buildRows() {
     add({.controls = {"Label88"}, .event = kClick, .shows = {"Label54"}, .description = "Label55",
          .loops = {coloured(kOrange, range(-4.4, 4.4, 0.01), 2, pauseMs(1), {grow(-8, -77, T(-8 - 49 * t), -77)})}});
     add({.controls = {"Label89"}, .event = kClick, .shows = {"Label57"}, .description = "Label58",
-         .loops = {coloured(kOrange, range(-1.58, 1.98, 0.01), 2, pauseMs(1), {grow(100, 10, 100, T(10 + 116.5 * t))})}});
+         .loops = {coloured(kOrange, range(-1.58, 1.98, 0.01), 2, pauseMs(1),
+                            {grow(100, 10, 100, T(10 + 116.5 * t))})}});
     add({.controls = {"Label90", "Label91"}, .event = kClick, .shows = {"Label45"}, .description = "Label46",
          .colourOnce = kRed,
          .loops = {plain(range(-1.06, 1.06, 0.001), 2, pauseMs(1), {dot(T(58 - 63 * t), T(-75 - 90 * t * t))})}});
@@ -185,7 +188,8 @@ std::vector<PartPick> buildRows() {
          .colourOnce = kRed,
          .loops = {plain(range(-1.86, 1.86, 0.001), 2, pauseMs(1), {dot(T(58 - 63 * t), T(-75 + 90 * t * t))})}});
     add({.controls = {"Label94"}, .event = kClick, .shows = {"Label51"}, .description = "Label52",
-         .colourOnce = kRed, .loops = {plain(range(-1.3, 4, 0.001), 2, pauseMs(1), {grow(58, -76, 58, T(-76 + 80 * t))})}});
+         .colourOnce = kRed,
+         .loops = {plain(range(-1.3, 4, 0.001), 2, pauseMs(1), {grow(58, -76, 58, T(-76 + 80 * t))})}});
     add({.controls = {"Label95"}, .event = kClick, .shows = {"Label45", "Label48"}, .description = "Label46",
          .colourOnce = kRed,
          .loops = {plain(range(0, 5, 0.001), 3, pauseMs(1),
@@ -216,10 +220,12 @@ std::vector<PartPick> buildRows() {
     // --- Letter pictures ---------------------------------------------------------------------
     add({.controls = {"ImElips"}, .event = kClick, .shows = {"Label45", "Label48"}, .description = "Label46",
          .originAtPlane = true,
-         .loops = {coloured(kRed, range(0, 7, 0.001), 3, pauseMs(1), {dot(T(75 + 49 * std::cos(t)), T(-72 * std::sin(t)))})}});
+         .loops = {coloured(kRed, range(0, 7, 0.001), 3, pauseMs(1),
+                            {dot(T(75 + 49 * std::cos(t)), T(-72 * std::sin(t)))})}});
     add({.controls = {"ImS"}, .event = kClick, .shows = {"Label45", "Label48"}, .description = "Label46",
          .colourOnce = kRed,
-         .loops = {plain(range(0, 7, 0.01), 2, pauseMs(5), {dot(T(56 + 53 * std::cos(t)), T(-76 - 72 * std::sin(t)))})}});
+         .loops = {plain(range(0, 7, 0.01), 2, pauseMs(5),
+                         {dot(T(56 + 53 * std::cos(t)), T(-76 - 72 * std::sin(t)))})}});
     add({.controls = {"ImEL"}, .event = kClick, .shows = {"Label45", "Label48"}, .description = "Label46",
          .colourOnce = kRed,
          .loops = {plain(range(0.7, 5.6, 0.001), 3, pauseMs(1),
@@ -230,6 +236,7 @@ std::vector<PartPick> buildRows() {
     // The picture of "Й" answers a click with nothing.
     add({.controls = {"ImKratJ"}, .event = kClick, .showsBanner = false, .clearsPlane = false});
 
+    // clang-format on
     return rows;
 }
 
@@ -237,5 +244,6 @@ std::vector<PartPick> buildRows() {
 
 std::span<const PartPick> partPicks() {
     static const std::vector<PartPick> rows = buildRows();
+    // clang-format on
     return rows;
 }

@@ -1,10 +1,11 @@
 // The one procedure of the part picks, and the binding of every hotspot to its rows.
+#include "PartPicking.h"
+
 #include <QSet>
 #include <algorithm>
 
 #include "Controls.h"
 #include "Draw.h"
-#include "PartPicking.h"
 #include "PartPicks.h"
 #include "Plane.h"
 #include "PlotState.h"
@@ -13,7 +14,9 @@
 namespace {
 
 // The letter of the current lesson: the caption of the selection marker.
-QString currentLetter() { return window::control<Label>("Label38").caption(); }
+QString currentLetter() {
+    return window::control<Label>("Label38").caption();
+}
 
 bool servesLetter(const PartPick& pick, const QString& letter) {
     if (!pick.letters) return true;
@@ -21,7 +24,8 @@ bool servesLetter(const PartPick& pick, const QString& letter) {
 }
 
 void runFor(const QString& control, PartPick::Event event, QPoint seed) {
-    if (const PartPick* pick = findPartPick(control, event, currentLetter())) runPartPick(*pick, seed);
+    if (const PartPick* pick = findPartPick(control, event, currentLetter()))
+        runPartPick(*pick, seed);
 }
 
 }  // namespace

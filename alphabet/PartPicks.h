@@ -44,7 +44,7 @@ struct PartPick {
     std::optional<int> shiftX{}, shiftY{};
     bool originAtPlane = false;
     std::optional<QRgb> colourOnce{};  // set before the drawing, not at its steps
-    void (*stroke)() = nullptr;      // a single stroke of the catalogue
+    void (*stroke)() = nullptr;        // a single stroke of the catalogue
     std::vector<StrokeLoop> loops{};
 };
 
