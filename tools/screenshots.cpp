@@ -14,6 +14,19 @@ namespace {
 // A user's click on a control of the window.
 void click(TForm1& form, const char* name) { emit form.ctl<GraphicControl>(name).clicked(); }
 
+// A user's press on a part shape, near its left end.
+void press(TForm1& form, const char* name) {
+    emit form.ctl<GraphicControl>(name).mouseDown(Qt::LeftButton, QPoint(2, 2));
+}
+
+// Alphabet mode, the lesson of the letter on `key`, then a click on one of its parts.
+void pickPart(TForm1& form, const char* key, const char* part, bool shape) {
+    form.Label142Click();
+    form.Label145Click();
+    click(form, key);
+    if (shape) press(form, part); else click(form, part);
+}
+
 void save(TForm1& form, const QString& folder, const QString& name) {
     pacing::processPendingEvents();
     form.grab().save(QDir(folder).filePath(name + ".png"));
@@ -65,6 +78,12 @@ int main(int argc, char** argv) {
                  click(f, slotNames[i]);
              }
          }},
+        // Part picks: the crossbar of "Н" as its guide line, the lower arm of "К" as a parabola,
+        // "О" as an ellipse, the middle of "М" as the corner of |x|.
+        {"pick-guide", [](TForm1& f) { pickPart(f, "Label14", "HSN", true); }},
+        {"pick-parabola", [](TForm1& f) { pickPart(f, "Label11", "Label76", false); }},
+        {"pick-ellipse", [](TForm1& f) { pickPart(f, "Label15", "ImElips", false); }},
+        {"pick-corner", [](TForm1& f) { pickPart(f, "Label13", "Label108", false); }},
     };
     for (const auto& [name, drive] : scenes) {
         TForm1 form;
