@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Evaluator.h"
 #include "ParserOperation.h"
 #include "TermRecognizer.h"
 
@@ -16,6 +17,7 @@ namespace parser {
 struct CompiledProgram {
     std::deque<double> cells;
     std::vector<ParserOperation> steps;  // in chain order; steps[k].next == &steps[k + 1]
+    std::unique_ptr<Evaluator> evaluator;
 };
 
 // Limits of the operation table: levels 0 to 20, positions 1 to 50 on each level.

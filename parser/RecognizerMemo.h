@@ -14,22 +14,26 @@ struct PieceAnswers {
     std::uint32_t accepted = 0;
 };
 
-// The remembered answers of every piece asked about. Texts up to kDenseLimit characters keep a
-// row per start position, allocated when first used (fast, at most a few megabytes); longer
-// texts use an open-addressing hash table whose size follows the number of pieces asked about.
+// The remembered answers of every piece asked about. Texts up to kDenseLimit characters keep,
+// per start position, blocks of kBlock consecutive ends, each allocated when first used (fast,
+// and the memory follows the pieces asked about); longer texts use an open-addressing hash
+// table.
 class RecognizerMemo {
 public:
     static constexpr int kDenseLimit = 4096;
+    static constexpr int kBlockBits = 6;
+    static constexpr int kBlock = 1 << kBlockBits;
 
     explicit RecognizerMemo(int length);
 
     PieceAnswers& at(int a, int b) {
-        if (dense_) {
-            std::unique_ptr<PieceAnswers[]>& row = rows_[static_cast<std::size_t>(a)];
-            if (!row) row.reset(new PieceAnswers[static_cast<std::size_t>(length_ - a + 1)]());
-            return row[static_cast<std::size_t>(b - a)];
-        }
-        return hashed(a, b);
+        if (!dense_) return hashed(a, b);
+        std::vector<std::unique_ptr<PieceAnswers[]>>& row = rows_[static_cast<std::size_t>(a)];
+        if (row.empty()) row.resize(static_cast<std::size_t>(((length_ - a) >> kBlockBits) + 1));
+        const int offset = b - a;
+        std::unique_ptr<PieceAnswers[]>& block = row[static_cast<std::size_t>(offset >> kBlockBits)];
+        if (!block) block.reset(new PieceAnswers[kBlock]());
+        return block[static_cast<std::size_t>(offset & (kBlock - 1))];
     }
 
 private:
@@ -44,7 +48,7 @@ private:
 
     int length_;
     bool dense_;
-    std::vector<std::unique_ptr<PieceAnswers[]>> rows_;
+    std::vector<std::vector<std::unique_ptr<PieceAnswers[]>>> rows_;
     std::vector<Slot> slots_;
     int slotBits_ = 10;
     std::size_t used_ = 0;

@@ -35,6 +35,7 @@ TParser::~TParser() = default;
 
 void TParser::SetExpression(const std::string& text) {
     program_.reset();
+    evaluator_ = nullptr;
     expression_ = text;
     compileFailed_ = false;
     if (expression_.empty()) return;
@@ -43,6 +44,7 @@ void TParser::SetExpression(const std::string& text) {
     } catch (const EMathParserError& e) {
         compileFailed_ = true;
         program_.reset();
+        evaluator_ = nullptr;
         if (!OnParserError) throw;
         OnParserError(*this, e);
     }
@@ -56,17 +58,7 @@ void TParser::compile() {
     tables.fixedNumberFormat = fixedNumberFormat_;
     if (!fixedNumberFormat_) tables.decimalSeparator = parser::upperCase(SystemDecimalSeparator());
     program_ = parser::compileExpression(expression_, tables);
-}
-
-double TParser::Value() {
-    if (!program_) return 0.0;
-    ParserOperation* step = program_->steps.data();
-    ParserOperation* last = step;
-    for (; step != nullptr; step = step->next) {
-        step->routine(*step);
-        last = step;
-    }
-    return *last->dest;
+    evaluator_ = program_->evaluator.get();
 }
 
 double* TParser::SetVariable(const std::string& name, double value) {

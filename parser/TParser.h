@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "Evaluator.h"
 #include "NameTable.h"
 #include "ParserErrors.h"
 #include "ParserOperation.h"
@@ -56,7 +57,7 @@ public:
 
     // Runs the program and returns its result; 0 when there is no program. Evaluation errors
     // end the run at the step that produces them and are thrown.
-    double Value();
+    double Value() { return evaluator_ ? evaluator_->run() : 0.0; }
 
     // Stores value into the named variable, creating it when the name is new; returns its
     // storage. A new name must be a letter or underscore followed by letters, digits and
@@ -94,4 +95,5 @@ private:
     parser::FunctionTable functionTable2_;
     std::deque<double> createdVariables_;  // storage of the names added by SetVariable
     std::unique_ptr<parser::CompiledProgram> program_;
+    const parser::Evaluator* evaluator_ = nullptr;  // program_'s, kept at hand for Value()
 };

@@ -343,8 +343,12 @@ TermRecognizer::Outcome TermRecognizer::advanceFromLeft(Frame& f, Query& need) {
         }
         const int candidate = lefts.nextCandidate;
         if (!fits(candidate)) return Rejected;
-        const Outcome left = probe(rule.left, f.a, candidate, need);
-        if (left == Pending) return Pending;
+        // An occurrence whose right side could not even start a term is never worth a look.
+        Outcome left = Rejected;
+        if (index_.mayStartAt(candidate + rule.length)) {
+            left = probe(rule.left, f.a, candidate, need);
+            if (left == Pending) return Pending;
+        }
         SideList& grown = sideLists_[at(f.list)];
         if (left == Accepted) grown.valid.push_back(candidate);
         grown.nextCandidate = index_.nextAtLevel(rule.kind, candidate + 1);
@@ -373,7 +377,9 @@ TermRecognizer::Outcome TermRecognizer::advanceFromRight(Frame& f, Query& need) 
         const int candidate = rights.nextCandidate;
         if (candidate <= f.a) return Rejected;
         Outcome right = Rejected;
-        if (candidate + rule.length <= f.b) {  // DIV or MOD may run past the end
+        // DIV or MOD may run past the end; and an occurrence whose left side could not even end
+        // a term is never worth a look.
+        if (candidate + rule.length <= f.b && index_.mayEndAt(candidate)) {
             right = probe(rule.right, candidate + rule.length, f.b, need);
             if (right == Pending) return Pending;
         }

@@ -42,6 +42,10 @@ public:
                (edge_[at(a)] & kCanStart) && (edge_[at(b - 1)] & kCanEnd);
     }
 
+    // Whether a term may start at position a, or end just before position b.
+    bool mayStartAt(int a) const { return a < length_ && (edge_[at(a)] & kCanStart); }
+    bool mayEndAt(int b) const { return b > 0 && (edge_[at(b - 1)] & kCanEnd); }
+
     // The first occurrence of an operator kind at or after `from` on from's bracket level (the
     // text length if none), and the last one before `before` on before's level (-1 if none).
     int nextAtLevel(int kind, int from) const { return next_[at(from) * KindCount + at(kind)]; }
