@@ -9,15 +9,17 @@
 #include "Rounding.h"
 
 namespace lessonnotation {
-inline int R(double v) { return roundHalfEven(v); }
+inline int R(double v) {
+    return roundHalfEven(v);
+}
 }  // namespace lessonnotation
 
-#define LESSON_COORD(...)                                                                        \
+#define LESSON_COORD(...)                                                                    \
     []([[maybe_unused]] double t, [[maybe_unused]] int X, [[maybe_unused]] int Y) -> Pixel { \
-        using lessonnotation::R;                                                                 \
-        using std::abs;                                                                          \
-        using std::cos;                                                                          \
-        using std::sin;                                                                          \
-        return (__VA_ARGS__);                                                                    \
+        using lessonnotation::R;                                                             \
+        using std::abs;                                                                      \
+        using std::cos;                                                                      \
+        using std::sin;                                                                      \
+        return (__VA_ARGS__);                                                                \
     }
 #define XY(x, y) (LessonPoint{LESSON_COORD(x), LESSON_COORD(y)})

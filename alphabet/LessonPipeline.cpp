@@ -28,29 +28,38 @@ QStringList numbered(const char* prefix, int from, int to) {
 // visible, in the order a lesson hides them.
 const QStringList& partResetList() {
     static const QStringList list =
-        QStringList{"Label65", "HV", "HVB", "PristavC", "PristavSHCH", "PristavZnakTv", "HNizC", "HSN", "HSE",
-                    "HVMal", "VLCh", "VST", "VP", "VPJI", "VL", "HNizSh", "HNizE", "VSSh", "HSZnakM", "HNZnakM",
-                    "ImR", "ImElips", "ImS", "HJU", "HSEL", "ImEL", "ShapLJO", "ShapPJO", "ImV", "ImXa"} +
-        numbered("Label", 66, 71) +
-        QStringList{"ImKratJ", "Label72", "Label73", "Label74", "ImU", "Label75", "Label76", "ImK", "ImL"} +
-        numbered("Label", 77, 80) +
-        QStringList{"ImA", "Label81", "Label82", "HA", "ImD", "Label83", "Label84", "HNizD", "ImYA"} +
+        QStringList{"Label65", "HV",      "HVB",     "PristavC", "PristavSHCH", "PristavZnakTv",
+                    "HNizC",   "HSN",     "HSE",     "HVMal",    "VLCh",        "VST",
+                    "VP",      "VPJI",    "VL",      "HNizSh",   "HNizE",       "VSSh",
+                    "HSZnakM", "HNZnakM", "ImR",     "ImElips",  "ImS",         "HJU",
+                    "HSEL",    "ImEL",    "ShapLJO", "ShapPJO",  "ImV",         "ImXa"} +
+        numbered("Label", 66, 71) + QStringList{"ImKratJ", "Label72", "Label73", "Label74", "ImU",
+                                                "Label75", "Label76", "ImK",     "ImL"} +
+        numbered("Label", 77, 80) + QStringList{"ImA",     "Label81", "Label82", "HA",  "ImD",
+                                                "Label83", "Label84", "HNizD",   "ImYA"} +
         numbered("Label", 85, 89) + QStringList{"ImJE"} + numbered("Label", 90, 94) +
-        QStringList{"ImZ", "Label95", "Label96", "Label98", "Label101", "ImM", "Label105", "Label108",
-                    "Label109", "Label114", "ImYU", "Label122", "Label133", "ImI", "ImF", "Label136",
-                    "Label137", "ImN", "Label138", "Label139", "ImP", "ImG", "ImC", "ImT", "ImCH", "ImSh",
-                    "ImZnakM", "Label107", "Label118", "Label121", "Label140", "Label119", "ImE", "Label97",
-                    "ImZnakTverd", "Label144", "ImIE", "ImB", "label228", "Label45", "Label46", "Label48",
-                    "Label49", "Label51", "Label52", "Label54", "Label55", "Label57", "Label58", "Label60",
-                    "Label61"};
+        QStringList{"ImZ",      "Label95",  "Label96",  "Label98",  "Label101",    "ImM",
+                    "Label105", "Label108", "Label109", "Label114", "ImYU",        "Label122",
+                    "Label133", "ImI",      "ImF",      "Label136", "Label137",    "ImN",
+                    "Label138", "Label139", "ImP",      "ImG",      "ImC",         "ImT",
+                    "ImCH",     "ImSh",     "ImZnakM",  "Label107", "Label118",    "Label121",
+                    "Label140", "Label119", "ImE",      "Label97",  "ImZnakTverd", "Label144",
+                    "ImIE",     "ImB",      "label228", "Label45",  "Label46",     "Label48",
+                    "Label49",  "Label51",  "Label52",  "Label54",  "Label55",     "Label57",
+                    "Label58",  "Label60",  "Label61"};
     return list;
 }
 
-QWidget& ctl(const char* name) { return window::control(QString::fromUtf8(name)); }
-Label& label(const char* name) { return window::control<Label>(QString::fromUtf8(name)); }
+QWidget& ctl(const char* name) {
+    return window::control(QString::fromUtf8(name));
+}
+Label& label(const char* name) {
+    return window::control<Label>(QString::fromUtf8(name));
+}
 
 QString instruction(const QString& letter) {
-    return "Выполнять щелчки по деталям буквы  " + letter + "  для показа содержимого их функций и графиков  ";
+    return "Выполнять щелчки по деталям буквы  " + letter +
+           "  для показа содержимого их функций и графиков  ";
 }
 
 void applyShifts(const LetterLesson& l) {
@@ -86,7 +95,8 @@ void showPicture(const LetterLesson& l) {
 
 void showHotspots(const LetterLesson& l) {
     for (const HotspotPlace& h : l.hotspots) place(h);
-    if (l.instructionUntilHotspots) label("Label40").setCaption(instruction(label("Label38").caption()));
+    if (l.instructionUntilHotspots)
+        label("Label40").setCaption(instruction(label("Label38").caption()));
 }
 
 void runPreview(const LetterLesson& l) {
@@ -96,8 +106,12 @@ void runPreview(const LetterLesson& l) {
             case PreviewItem::Loop:
                 if (!item.loop.pictureOnly) runPreviewLoop(item.loop, plotState, canvas, true);
                 break;
-            case PreviewItem::Pause: pacing::pause(item.pauseMs); break;
-            case PreviewItem::ShowPart: place(item.part); break;
+            case PreviewItem::Pause:
+                pacing::pause(item.pauseMs);
+                break;
+            case PreviewItem::ShowPart:
+                place(item.part);
+                break;
         }
     }
 }
@@ -129,7 +143,8 @@ void runLetterLesson(const LetterLesson& l) {
     auto& frame = window::control<Shape>("Shape1");
     frame.show();
     if (l.frameTop) frame.move(frame.x(), *l.frameTop);
-    const int frameWidth = l.frameWidth ? l.frameWidth : ctl(l.frameFrom ? l.frameFrom : l.picture).width();
+    const int frameWidth =
+        l.frameWidth ? l.frameWidth : ctl(l.frameFrom ? l.frameFrom : l.picture).width();
     frame.resize(frameWidth, frame.height());
 
     QWidget& slot = ctl(l.slot);
@@ -147,8 +162,9 @@ void runLetterLesson(const LetterLesson& l) {
     Label& line = label("Label40");
     line.show();
     const QString letter = label("Label38").caption();
-    line.setCaption(l.instructionUntilHotspots ? QString::fromUtf8(l.instructionUntilHotspots) + letter
-                                               : instruction(letter));
+    line.setCaption(l.instructionUntilHotspots
+                        ? QString::fromUtf8(l.instructionUntilHotspots) + letter
+                        : instruction(letter));
 
     // These letters are also examples of Function mode: its entry starts empty.
     if (l.clearsFunctionEntry) {
@@ -182,7 +198,9 @@ void runLetterLesson(const LetterLesson& l) {
         Label& caption = label(f.label);
         caption.setCaption(QString::fromUtf8(f.caption));
         caption.move(f.left, f.top);
-        if (f.descriptionLabel) label(f.descriptionLabel).setCaption(QString::fromUtf8(f.description));
+        if (f.descriptionLabel)
+            label(f.descriptionLabel).setCaption(QString::fromUtf8(f.description));
     }
-    for (const char* name : {"Label53", "Label54", "Label55", "Label56", "Label57", "Label58"}) ctl(name).hide();
+    for (const char* name : {"Label53", "Label54", "Label55", "Label56", "Label57", "Label58"})
+        ctl(name).hide();
 }

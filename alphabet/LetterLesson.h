@@ -64,8 +64,12 @@ struct PreviewStroke {
     LessonPoint to{};
 };
 
-inline PreviewStroke segment(LessonPoint from, LessonPoint to) { return {PreviewStroke::Segment, from, to}; }
-inline PreviewStroke dot(LessonPoint at) { return {PreviewStroke::Dot, at, at}; }
+inline PreviewStroke segment(LessonPoint from, LessonPoint to) {
+    return {PreviewStroke::Segment, from, to};
+}
+inline PreviewStroke dot(LessonPoint at) {
+    return {PreviewStroke::Dot, at, at};
+}
 
 // A loop of the preview: paramStart = from, paramEnd = below, paramStep = step; each pass adds the
 // step to t (twice when stepTwicePerPass), sets the pen width, pauses, draws every stroke for the
@@ -100,8 +104,12 @@ struct PreviewItem {
     HotspotPlace part;
 };
 
-inline PreviewItem pauseFor(int ms) { return PreviewItem(PreviewItem::Pause, ms, {}); }
-inline PreviewItem showPart(HotspotPlace p) { return PreviewItem(PreviewItem::ShowPart, 0, p); }
+inline PreviewItem pauseFor(int ms) {
+    return PreviewItem(PreviewItem::Pause, ms, {});
+}
+inline PreviewItem showPart(HotspotPlace p) {
+    return PreviewItem(PreviewItem::ShowPart, 0, p);
+}
 
 // A formula caption with its place and the description of the same pair, all left hidden.
 struct FormulaLabel {
@@ -117,14 +125,16 @@ struct LetterColour {
     QRgb rgb = 0;
     bool hotLight = false;
 };
-constexpr LetterColour rgb(int r, int g, int b) { return {qRgb(r, g, b), false}; }
+constexpr LetterColour rgb(int r, int g, int b) {
+    return {qRgb(r, g, b), false};
+}
 inline constexpr LetterColour kHotLight{0, true};
 
 struct LetterLesson {
-    char16_t letter = 0;           // u'Н'
-    const char* key = nullptr;     // "Label14"
-    const char* slot = nullptr;    // "Image18"
-    int slotWidth = 0;             // set before the slot is shown; 0 leaves it
+    char16_t letter = 0;            // u'Н'
+    const char* key = nullptr;      // "Label14"
+    const char* slot = nullptr;     // "Image18"
+    int slotWidth = 0;              // set before the slot is shown; 0 leaves it
     const char* picture = nullptr;  // "ImN"
     int pictureLeft = 0, pictureTop = 0;
     const char* frameFrom = nullptr;  // the frame takes this picture's width (default: picture)
@@ -137,13 +147,13 @@ struct LetterLesson {
     std::vector<FormulaLabel> formulas{};
 
     // Departures from the common lesson.
-    std::vector<const char*> alsoHides{};       // extra controls of the reset list
-    bool shiftFirst = false;                    // shiftX/shiftY set before the frame
-    bool hintWithoutLetter = false;             // Label1 cleared, not given the letter
+    std::vector<const char*> alsoHides{};            // extra controls of the reset list
+    bool shiftFirst = false;                         // shiftX/shiftY set before the frame
+    bool hintWithoutLetter = false;                  // Label1 cleared, not given the letter
     const char* instructionUntilHotspots = nullptr;  // Label40 = this + letter until step 16
-    bool clearsFunctionEntry = false;           // Edit1 emptied; Edit2, Edit3, Label36, Label37 hidden
+    bool clearsFunctionEntry = false;  // Edit1 emptied; Edit2, Edit3, Label36, Label37 hidden
     bool hotspotsBeforeSmallLetter = false;
-    bool pictureAfterSmallLetter = false;       // the picture (and the frame's hiding) wait
+    bool pictureAfterSmallLetter = false;        // the picture (and the frame's hiding) wait
     bool repeatsMarkerAfterSmallLetter = false;  // Panel4 hidden and step 8 again
 };
 

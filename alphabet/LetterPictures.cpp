@@ -22,13 +22,13 @@ struct PictureLetter {
 // A picture shared by two letters is painted from the letter it belongs to ("Е" for ImE, "Ш" for
 // ImSh, "Ь" for ImZnakM); ImJO, ImSHA and ImZnakTverd are the letters with their extra marks.
 constexpr PictureLetter kPictures[] = {
-    {"ImA", u'А'},       {"ImB", u'Б'},     {"ImV", u'В'},      {"ImG", u'Г'},         {"ImD", u'Д'},
-    {"ImE", u'Е'},       {"ImJO", u'Ё'},    {"ImJE", u'Ж'},     {"ImZ", u'З'},         {"ImI", u'И'},
-    {"ImKratJ", u'Й'},   {"ImK", u'К'},     {"ImL", u'Л'},      {"ImM", u'М'},         {"ImN", u'Н'},
-    {"ImElips", u'О'},   {"ImP", u'П'},     {"ImR", u'Р'},      {"ImS", u'С'},         {"ImT", u'Т'},
-    {"ImU", u'У'},       {"ImF", u'Ф'},     {"ImXa", u'Х'},     {"ImC", u'Ц'},         {"ImCH", u'Ч'},
-    {"ImSh", u'Ш'},      {"ImSHA", u'Щ'},   {"ImZnakTverd", u'Ъ'}, {"ImIE", u'Ы'},     {"ImZnakM", u'Ь'},
-    {"ImEL", u'Э'},      {"ImYU", u'Ю'},    {"ImYA", u'Я'},
+    {"ImA", u'А'},     {"ImB", u'Б'},   {"ImV", u'В'},         {"ImG", u'Г'},  {"ImD", u'Д'},
+    {"ImE", u'Е'},     {"ImJO", u'Ё'},  {"ImJE", u'Ж'},        {"ImZ", u'З'},  {"ImI", u'И'},
+    {"ImKratJ", u'Й'}, {"ImK", u'К'},   {"ImL", u'Л'},         {"ImM", u'М'},  {"ImN", u'Н'},
+    {"ImElips", u'О'}, {"ImP", u'П'},   {"ImR", u'Р'},         {"ImS", u'С'},  {"ImT", u'Т'},
+    {"ImU", u'У'},     {"ImF", u'Ф'},   {"ImXa", u'Х'},        {"ImC", u'Ц'},  {"ImCH", u'Ч'},
+    {"ImSh", u'Ш'},    {"ImSHA", u'Щ'}, {"ImZnakTverd", u'Ъ'}, {"ImIE", u'Ы'}, {"ImZnakM", u'Ь'},
+    {"ImEL", u'Э'},    {"ImYU", u'Ю'},  {"ImYA", u'Я'},
 };
 
 const QImage& planePicture() {

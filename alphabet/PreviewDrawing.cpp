@@ -8,7 +8,9 @@
 #include "Pacing.h"
 #include "PlotState.h"
 
-void WindowTarget::penWidth(int width) { draw::penWidth(width); }
+void WindowTarget::penWidth(int width) {
+    draw::penWidth(width);
+}
 
 void WindowTarget::line(QPoint from, QPoint to) {
     WindowCanvas& c = draw::canvas();
@@ -21,7 +23,9 @@ PictureTarget::PictureTarget(QPainter& painter, QPoint at, QColor colour)
     painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
-void PictureTarget::penWidth(int width) { width_ = std::max(1, width); }
+void PictureTarget::penWidth(int width) {
+    width_ = std::max(1, width);
+}
 
 void PictureTarget::line(QPoint from, QPoint to) {
     const QPoint a = from - at_, b = to - at_;
@@ -43,7 +47,9 @@ void PictureTarget::line(QPoint from, QPoint to) {
 }
 
 namespace {
-QPoint pointAt(const LessonPoint& p, double t, int X, int Y) { return QPoint(p.x(t, X, Y).value, p.y(t, X, Y).value); }
+QPoint pointAt(const LessonPoint& p, double t, int X, int Y) {
+    return QPoint(p.x(t, X, Y).value, p.y(t, X, Y).value);
+}
 }  // namespace
 
 void runPreviewLoop(const PreviewLoop& loop, PlotState& ps, StrokeTarget& target, bool paced) {
@@ -58,7 +64,8 @@ void runPreviewLoop(const PreviewLoop& loop, PlotState& ps, StrokeTarget& target
         if (paced) pacing::pause(loop.pauseMs);
         const double t = ps.paramValue;
         for (const PreviewStroke& s : loop.strokes)
-            target.line(pointAt(s.from, t, ps.originX, ps.originY), pointAt(s.to, t, ps.originX, ps.originY));
+            target.line(pointAt(s.from, t, ps.originX, ps.originY),
+                        pointAt(s.to, t, ps.originX, ps.originY));
         if (paced) pacing::processPendingEvents();
     }
 }

@@ -11,7 +11,7 @@ struct PlotState;
 // Where the strokes of a preview go: the window canvas while a lesson runs, or a letter picture
 // painted at start-up. Both draw the same points with the same pen, so picture and animation agree.
 class StrokeTarget {
-public:
+  public:
     virtual ~StrokeTarget() = default;
     virtual void penWidth(int width) = 0;
     // MoveTo from, LineTo to; from == to leaves a round dot of the pen's width.
@@ -20,7 +20,7 @@ public:
 
 // The main window's canvas.
 class WindowTarget : public StrokeTarget {
-public:
+  public:
     void penWidth(int width) override;
     void line(QPoint from, QPoint to) override;
 };
@@ -28,12 +28,12 @@ public:
 // A painter on a piece of the plane whose top-left corner stands at client point `at`: a solid
 // pen with round ends and no smoothing, as the window canvas draws.
 class PictureTarget : public StrokeTarget {
-public:
+  public:
     PictureTarget(QPainter& painter, QPoint at, QColor colour);
     void penWidth(int width) override;
     void line(QPoint from, QPoint to) override;
 
-private:
+  private:
     QPainter& painter_;
     QPoint at_;
     QColor colour_;

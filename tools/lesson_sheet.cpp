@@ -79,6 +79,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "lesson_sheet: cannot write %s\n", qPrintable(out));
         return 1;
     }
-    std::printf("%s (%d of %d letters without a lesson)\n", qPrintable(out), missing, int(kAlphabet.size()));
+    std::printf("%s (%d of %d letters without a lesson)\n", qPrintable(out), missing,
+                int(kAlphabet.size()));
     return 0;
 }
