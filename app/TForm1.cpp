@@ -30,6 +30,10 @@ struct TimerRow {
 };
 // All three are off until their screens start them.
 constexpr TimerRow kTimers[] = {{"Timer1", 100}, {"Timer2", 70}, {"Timer3", 140}};
+
+const char* const kCaptionsOverLetters[] = {"Label45", "Label46", "Label47", "Label48", "Label49", "Label50",
+                                            "Label51", "Label52", "Label53", "Label54", "Label55", "Label56",
+                                            "Label57", "Label58", "Label59", "Label60", "Label61", "Label65"};
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
@@ -52,6 +56,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     windowdesc::build(*surface_, alphabetControls(), pictures);
     windowdesc::build(*surface_, functionControls(), pictures);
     windowdesc::build(*surface_, textControls(), pictures);
+    // The formula captions and the banner stand over the letter pictures and under the hotspots.
+    for (const char* n : kCaptionsOverLetters) ctl(n).stackUnder(&ctl("HV"));
 
     for (const TimerRow& t : kTimers) {
         auto* timer = new QTimer(this);

@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "Surface.h"
@@ -103,22 +104,34 @@ Picture::Picture(QWidget* parent) : GraphicControl(parent) {}
 
 void Picture::setPicture(const QImage& img) {
     picture_ = img;
+    shown_ = QPixmap();
     repaintArea();
 }
 
 void Picture::setStretch(bool s) {
     stretch_ = s;
+    shown_ = QPixmap();
     repaintArea();
 }
 
-void Picture::paintEvent(QPaintEvent*) {
+void Picture::resizeEvent(QResizeEvent*) { shown_ = QPixmap(); }
+
+void Picture::paintEvent(QPaintEvent* e) {
     if (picture_.isNull()) return;
+    const qreal dpr = devicePixelRatioF();
+    if (shown_.isNull() || shown_.devicePixelRatio() != dpr) {
+        if (stretch_) {
+            shown_ = QPixmap::fromImage(picture_.scaled(size() * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            shown_.setDevicePixelRatio(dpr);
+        } else {
+            shown_ = QPixmap::fromImage(picture_);
+        }
+    }
     QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, stretch_);
-    if (stretch_)
-        p.drawImage(rect(), picture_);
-    else
-        p.drawImage(QPoint(0, 0), picture_);
+    for (const QRect& r : e->region()) {
+        const QRectF source(QPointF(r.topLeft()) * shown_.devicePixelRatio(), QSizeF(r.size()) * shown_.devicePixelRatio());
+        p.drawPixmap(QRectF(r), shown_, source);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QPen>
+#include <QPixmap>
 #include <QWidget>
 
 // The controls of the window, standing in for the original toolkit's. Graphic controls (labels,
@@ -83,10 +84,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
 
 private:
     QImage picture_;
     bool stretch_ = false;
+    // The picture as the screen shows it, made once per size: strokes drawn over a picture make
+    // it repaint at every step of a drawing, and scaling it each time would slow the animation.
+    QPixmap shown_;
 };
 
 class Shape : public GraphicControl {

@@ -217,8 +217,8 @@ private slots:
         edit.show();
         f.ctl("Panel4").show();
         typeText(&edit, QString("ч"));
-        QCOMPARE(edit.text(), QString("ч"));  // before the switch the desktop's layout holds
-        edit.clear();
+        // Before the switch the desktop's layout holds, and the box refuses a Cyrillic letter.
+        QCOMPARE(edit.text(), QString());
         f.menu("N8");
         typeText(&edit, QString("ыштчю"));  // s i n x . on a Russian keyboard
         QCOMPARE(edit.text(), QString("sinx."));

@@ -1,0 +1,129 @@
+#include "Monkey.h"
+
+#include <QAction>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+
+#include "Pacing.h"
+#include "TForm1.h"
+
+namespace {
+// What a pupil might type: expressions, numbers, Russian and Latin letters, editing keys.
+const QStringList kTyping = {"x",   "2-1.2*x*x", "sin(x)", "0",   "3",  ",",  ".",  "-",  "1,5", "abc",
+                             "ж",   "привет",    "^",      "(",   ")",  "q",  "rt", "9999999999999",
+                             "\b",  "\b\b",      "x/0",    "sqrt(x)", "1e308", "((((", "абв"};
+
+// Nested handlers beyond this depth are not started by the walk itself.
+constexpr int kMaxDepth = 4;
+}  // namespace
+
+Monkey::Monkey(TForm1& form, quint64 seed, int events)
+    : form_(form), random_(static_cast<quint32>(seed ^ (seed >> 32))), events_(events) {}
+
+int Monkey::run() {
+    QEventLoop loop;
+    loop_ = &loop;
+    schedule();
+    loop.exec();
+    loop_ = nullptr;
+    return sent_;
+}
+
+// Every event has its own zero timer, scheduled before the event is sent: a drawing that the
+// event starts processes events at each step, so the next event arrives inside it.
+void Monkey::schedule() {
+    QTimer::singleShot(0, this, [this] {
+        if (sent_ >= events_ || pacing::quitting()) {
+            if (depth_ == 0 && loop_) loop_->quit();
+            else if (loop_) QTimer::singleShot(1, this, [this] { if (loop_) loop_->quit(); });
+            return;
+        }
+        schedule();
+        step();
+    });
+}
+
+void Monkey::step() {
+    if (depth_ >= kMaxDepth) return;
+    ++depth_;
+    maxDepth_ = std::max(maxDepth_, depth_);
+    ++sent_;
+    if (exitAt_ != 0 && sent_ == exitAt_) {
+        log_ << "exit";
+        form_.menuItem("N10").trigger();
+    } else {
+        act();
+    }
+    --depth_;
+}
+
+void Monkey::act() {
+    const int roll = static_cast<int>(random_.bounded(100));
+    if (roll < 60) clickSomething(Qt::LeftButton);
+    else if (roll < 68) clickSomething(Qt::RightButton);
+    else if (roll < 85) typeSomething();
+    else chooseMenuItem();
+}
+
+void Monkey::clickSomething(Qt::MouseButton button) {
+    QList<QWidget*> targets;
+    for (QWidget* w : form_.surface().findChildren<QWidget*>())
+        if (w->isVisible() && w->isEnabled() && !w->objectName().isEmpty() && w->objectName() != "WindowCanvas" &&
+            w->objectName() != "Label31")  // "Выход" comes only when the walk chooses to end
+            targets << w;
+    if (targets.isEmpty()) return;
+    QWidget* w = targets.at(static_cast<int>(random_.bounded(static_cast<quint32>(targets.size()))));
+    const QPoint at(static_cast<int>(random_.bounded(static_cast<quint32>(std::max(1, w->width())))),
+                    static_cast<int>(random_.bounded(static_cast<quint32>(std::max(1, w->height())))));
+    log_ << QString("%1 %2 (%3,%4)").arg(button == Qt::LeftButton ? "click" : "right").arg(w->objectName())
+                .arg(at.x()).arg(at.y());
+    QWidget* receiver = w;
+    if (auto* list = qobject_cast<QListWidget*>(w)) receiver = list->viewport();
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) receiver = memo->viewport();
+    QPointer<QWidget> alive(receiver);
+    QTest::mousePress(receiver, button, {}, at);
+    if (alive) QTest::mouseRelease(receiver, button, {}, at);
+    if (alive && button == Qt::RightButton) {
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, at, receiver->mapToGlobal(at));
+        QCoreApplication::sendEvent(receiver, &menu);
+    }
+}
+
+void Monkey::typeSomething() {
+    QList<QWidget*> boxes;
+    for (QWidget* w : form_.surface().findChildren<QWidget*>())
+        if ((qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w)) && w->isVisible() && w->isEnabled())
+            boxes << w;
+    if (boxes.isEmpty()) return;
+    QWidget* box = boxes.at(static_cast<int>(random_.bounded(static_cast<quint32>(boxes.size()))));
+    const QString text = kTyping.at(static_cast<int>(random_.bounded(static_cast<quint32>(kTyping.size()))));
+    log_ << QString("type %1 \"%2\"").arg(box->objectName(), text);
+    QPointer<QWidget> alive(box);
+    box->setFocus();
+    for (QChar c : text) {
+        if (!alive) return;
+        const int key = c == '\b' ? Qt::Key_Backspace : 0;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(box, &press);
+        if (!alive) return;
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(box, &release);
+    }
+}
+
+void Monkey::chooseMenuItem() {
+    QList<QAction*> items;
+    for (QAction* a : form_.menuBar()->findChildren<QAction*>())
+        if (a->isEnabled() && !a->objectName().isEmpty() && a->objectName() != "N10" && !a->menu()) items << a;
+    if (items.isEmpty()) return;
+    QAction* a = items.at(static_cast<int>(random_.bounded(static_cast<quint32>(items.size()))));
+    log_ << "menu " + a->objectName();
+    a->trigger();
+}

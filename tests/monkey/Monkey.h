@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QEventLoop>
+#include <QObject>
+#include <QRandomGenerator>
+#include <QStringList>
+#include <functional>
+
+class TForm1;
+
+// A seeded random walk over the window as a restless pupil would make it: clicks, right clicks,
+// key presses and typed text on every visible, enabled control of whatever screen is up, menu
+// commands, and all of it also while a drawing runs (the walk goes on from inside the drawing's
+// event processing, so handlers nest).
+class Monkey : public QObject {
+    Q_OBJECT
+public:
+    Monkey(TForm1& form, quint64 seed, int events);
+
+    // Runs the walk to its end; returns the number of events sent.
+    int run();
+
+    // Chooses "Выход" at this event (0: never).
+    void exitAt(int event) { exitAt_ = event; }
+    int maxDepth() const { return maxDepth_; }
+    const QStringList& log() const { return log_; }
+
+private:
+    void schedule();
+    void step();
+    void act();
+    void clickSomething(Qt::MouseButton button);
+    void typeSomething();
+    void chooseMenuItem();
+
+    TForm1& form_;
+    QRandomGenerator random_;
+    int events_;
+    int sent_ = 0;
+    int exitAt_ = 0;
+    int depth_ = 0;
+    int maxDepth_ = 0;
+    QStringList log_;
+    QEventLoop* loop_ = nullptr;
+};
