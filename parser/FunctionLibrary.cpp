@@ -13,7 +13,8 @@ namespace {
 constexpr long double kTwoOverPi = 0.636619772367581343075535053490057448L;
 constexpr long double kTwoPi = 6.28318530717958647692528676655900577L;
 
-// sin and cos give 0 where the processor's instruction refuses the argument (|x| >= 2^63).
+// sin and cos give 0 where the processor's instruction refuses the argument (|x| >= 2^63). An
+// infinity is no argument at all: that stays an invalid operation, as in the processor.
 constexpr double kTrigLimit = 9223372036854775808.0;
 
 std::mt19937_64& generator() {

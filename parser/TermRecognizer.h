@@ -12,13 +12,21 @@
 
 namespace parser {
 
-// Answers "does recogniser R accept the piece [a, b) of the text?".
+// Answers "does recogniser R accept the piece [a, b) of the text?" for the pieces the compiler
+// asks about: they start at the text's start, after an operator (DIV and MOD included), "(" or
+// ",", or at a "(", and end at the text's end or before an operator, ")" or ",".
 //
-// The grammar tries every split of every side, which is exponential when done naively. Each
-// answer here is remembered per (recogniser, piece), and a piece is split only at operators on
-// its own bracket level: a piece whose brackets do not nest properly is never accepted by
-// anything, so those splits cannot change an answer. The evaluation runs on an explicit stack,
-// so very long texts cannot exhaust the call stack.
+// The grammar tries every split of every side, which is exponential when done naively: a
+// pupil's text of a few dozen characters could take minutes. Here the answers stay exactly the
+// grammar's, but compiling is polynomial:
+// - each answer is remembered per (recogniser, piece);
+// - a piece is split only at operators on its own bracket level (a piece whose brackets do not
+//   nest properly is never accepted by anything, so those splits cannot change an answer);
+// - cheap necessary conditions (TextIndex) reject most pieces without any search: what a term
+//   may start and end with, what a product, quotient or power cannot hold on its own level;
+// - the occurrences of an operator with an accepted left (or right) side are listed once per
+//   start (or end) and shared by all the pieces with that start (or end).
+// The search runs on an explicit stack, so very long texts cannot exhaust the call stack.
 class TermRecognizer {
 public:
     TermRecognizer(std::string text, RecognizerTables tables);

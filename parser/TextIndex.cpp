@@ -5,24 +5,53 @@
 namespace parser {
 namespace {
 
+bool isDigitChar(char c) { return c >= '0' && c <= '9'; }
+bool isNameChar(char c) { return (c >= 'A' && c <= 'Z') || isDigitChar(c) || c == '_'; }
+
+bool operatorWordAt(const std::string& s, std::size_t i) {
+    return s.compare(i, 3, "DIV") == 0 || s.compare(i, 3, "MOD") == 0;
+}
+
+// True when the E before the sign at j can be a number's exponent: digits follow the sign up to
+// where a piece may end, and before the E stands a mantissa of digits with at most one point,
+// or nothing, where a piece may start. Pieces start and end next to operators (DIV and MOD
+// included), brackets and commas, never inside a name.
+bool exponentSignAt(const std::string& s, std::size_t j, const std::string& separator) {
+    auto inSeparator = [&](char c) { return separator.find(c) != std::string::npos; };
+    std::size_t k = j + 1;
+    if (k >= s.size() || !isDigitChar(s[k])) return false;
+    while (k < s.size() && isDigitChar(s[k])) ++k;
+    if (k < s.size() && (isNameChar(s[k]) || s[k] == '.' || inSeparator(s[k])) &&
+        !operatorWordAt(s, k)) {
+        return false;
+    }
+    std::size_t p = j - 1;  // the E
+    int points = 0;
+    while (p > 0 && (isDigitChar(s[p - 1]) || s[p - 1] == '.' || inSeparator(s[p - 1]))) {
+        if (!isDigitChar(s[p - 1])) ++points;
+        --p;
+    }
+    if (points > 1) return false;
+    return !(p > 0 && isNameChar(s[p - 1])) || (p >= 3 && operatorWordAt(s, p - 3));
+}
+
 // A sign inside a product, quotient or power is a number's sign, an exponent's sign or a
 // unary minus. A unary minus starts a factor after "*"; a number's sign follows "/", "^", DIV,
-// MOD or a unary minus and comes before the number; an exponent's sign follows the E and comes
-// before a digit. A "+" or "-" anywhere else can only be a binary operator, which no such term
-// holds outside brackets.
+// MOD or a unary minus and comes before the number; an exponent's sign follows the E of a
+// number. A "+" or "-" anywhere else can only be a binary operator, which no such term holds
+// outside brackets.
 bool signCanBeUnary(const std::string& s, std::size_t j, const std::string& separator) {
     if (j == 0) return true;
     const char before = s[j - 1];
     const char after = j + 1 < s.size() ? s[j + 1] : '\0';
-    const bool digitAfter = after >= '0' && after <= '9';
-    const bool numberAfter = digitAfter || after == '.' || after == 'E' || after == 'P' ||
+    const bool numberAfter = isDigitChar(after) || after == '.' || after == 'E' || after == 'P' ||
                              (after != '\0' && separator.find(after) != std::string::npos);
     switch (before) {
         case '*': return true;
         case '/':
         case '^':
         case '-': return numberAfter;
-        case 'E': return digitAfter;
+        case 'E': return exponentSignAt(s, j, separator);
         case 'V': return numberAfter && j >= 3 && s.compare(j - 3, 3, "DIV") == 0;
         case 'D': return numberAfter && j >= 3 && s.compare(j - 3, 3, "MOD") == 0;
         default: return false;

@@ -37,14 +37,38 @@ std::string randomText(std::mt19937& rng, const std::vector<std::string>& pieces
     return text;
 }
 
-// Compares every recogniser on every piece [a, b) of the text.
+// The pieces the compiler asks about start at the text's start, after an operator, "(" or ","
+// (DIV and MOD included) or at a "(", and end at the text's end or before an operator, ")" or
+// ",".
+bool isOperatorWord(const std::string& text, int i) {
+    return text.compare(static_cast<std::size_t>(i), 3, "DIV") == 0 ||
+           text.compare(static_cast<std::size_t>(i), 3, "MOD") == 0;
+}
+
+bool mayStart(const std::string& text, int a) {
+    if (a == 0 || text[static_cast<std::size_t>(a)] == '(') return true;
+    if (std::string("+-*/^(,").find(text[static_cast<std::size_t>(a - 1)]) != std::string::npos) {
+        return true;
+    }
+    return a >= 3 && isOperatorWord(text, a - 3);
+}
+
+bool mayEnd(const std::string& text, int b) {
+    if (b == static_cast<int>(text.size())) return true;
+    return std::string("+-*/^),").find(text[static_cast<std::size_t>(b)]) != std::string::npos ||
+           isOperatorWord(text, b);
+}
+
+// Compares every recogniser on every piece [a, b) of the text that the compiler may ask about.
 void expectAgreement(const Tables& tables, bool fixed, const char* separator,
                      const std::string& text) {
     TermRecognizer fast(text, tables.view(fixed, separator));
     ReferenceGrammar plain(tables.view(fixed, separator));
     const int n = static_cast<int>(text.size());
     for (int a = 0; a < n; ++a) {
+        if (!mayStart(text, a)) continue;
         for (int b = a + 1; b <= n; ++b) {
+            if (!mayEnd(text, b)) continue;
             const std::string piece = text.substr(static_cast<std::size_t>(a),
                                                   static_cast<std::size_t>(b - a));
             for (int rec = RecU; rec < RecognizerCount; ++rec) {
@@ -88,6 +112,15 @@ TEST(RecognizerAgreement, AwkwardVariableNames) {
                                              "(", ")", "V", "SIN", "+", "1", "^", "D", "/"};
     std::mt19937 rng(3);
     for (int i = 0; i < 3000; ++i) expectAgreement(tables, true, ".", randomText(rng, pieces, 1 + static_cast<int>(rng() % 8)));
+}
+
+// Signs after an E: an exponent's sign, or a binary operator after a name ending in E.
+TEST(RecognizerAgreement, ExponentSignsNextToNames) {
+    Tables tables({"XE", "E1", "ME"});
+    const std::vector<std::string> pieces = {"1", "E", "-", "+", ".", "X", "XE", "MOD", "DIV",
+                                             "*", "/", "2", "E1", "(", ")", "ME"};
+    std::mt19937 rng(5);
+    for (int i = 0; i < 4000; ++i) expectAgreement(tables, true, ".", randomText(rng, pieces, 1 + static_cast<int>(rng() % 9)));
 }
 
 TEST(RecognizerAgreement, LocaleNumbersWithComma) {
