@@ -90,7 +90,6 @@ void showPicture(const LetterLesson& l) {
     QWidget& picture = ctl(l.picture);
     picture.move(l.pictureLeft, l.pictureTop);
     picture.show();
-    ctl("Shape1").hide();
 }
 
 void showHotspots(const LetterLesson& l) {
@@ -176,6 +175,7 @@ void runLetterLesson(const LetterLesson& l) {
     runPreview(l);
 
     if (!l.pictureAfterSmallLetter) showPicture(l);
+    ctl("Shape1").hide();
     if (l.hotspotsBeforeSmallLetter) showHotspots(l);
 
     draw::originAtCentreOf(slot);

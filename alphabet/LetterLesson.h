@@ -153,7 +153,7 @@ struct LetterLesson {
     const char* instructionUntilHotspots = nullptr;  // Label40 = this + letter until step 16
     bool clearsFunctionEntry = false;  // Edit1 emptied; Edit2, Edit3, Label36, Label37 hidden
     bool hotspotsBeforeSmallLetter = false;
-    bool pictureAfterSmallLetter = false;        // the picture (and the frame's hiding) wait
+    bool pictureAfterSmallLetter = false;        // the picture waits; the frame goes at 13
     bool repeatsMarkerAfterSmallLetter = false;  // Panel4 hidden and step 8 again
 };
 
