@@ -39,7 +39,9 @@ double intDivideValues(double a, double b) {
     return static_cast<double>(v.a / v.b);
 }
 
-double intPowerValues(double a, double b) { return integralPower(a, truncToInt32(b)); }
+double intPowerValues(double a, double b) {
+    return integralPower(a, truncToInt32(b));
+}
 
 double integralPower(double a, int n) {
     if (n == 0) return 1.0;

@@ -6,10 +6,18 @@
 // function checks its result and raises the evaluation errors (FloatChecks.h).
 namespace parser {
 
-inline double negateValue(double a) { return -a; }
-inline double addValues(double a, double b) { return checked(a + b, a, b); }
-inline double subtractValues(double a, double b) { return checked(a - b, a, b); }
-inline double multiplyValues(double a, double b) { return checked(a * b, a, b); }
+inline double negateValue(double a) {
+    return -a;
+}
+inline double addValues(double a, double b) {
+    return checked(a + b, a, b);
+}
+inline double subtractValues(double a, double b) {
+    return checked(a - b, a, b);
+}
+inline double multiplyValues(double a, double b) {
+    return checked(a * b, a, b);
+}
 
 // Checks a division whose divisor is 0: 0/0 is invalid; x/0 with finite x != 0 a division by
 // zero; inf/0 and NaN/0 pass quietly.
@@ -20,8 +28,12 @@ inline double divideValues(double a, double b) {
     return checked(a / b, a, b);
 }
 
-inline double squareValue(double a) { return checked(a * a, a); }
-inline double cubeValue(double a) { return checked((a * a) * a, a); }
+inline double squareValue(double a) {
+    return checked(a * a, a);
+}
+inline double cubeValue(double a) {
+    return checked((a * a) * a, a);
+}
 inline double fourthPowerValue(double a) {
     const double a2 = a * a;
     return checked(a2 * a2, a);

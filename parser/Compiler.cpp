@@ -15,7 +15,7 @@ namespace {
 // computes; each term writes its value (variable, constant or result cell) into the operation
 // slot of its parent as arg1 or arg2.
 class TreeBuilder {
-public:
+  public:
     TreeBuilder(TermRecognizer& recognizer, CompiledProgram& program)
         : recognizer_(recognizer), program_(program) {
         used_.fill(0);
@@ -52,7 +52,7 @@ public:
         steps.back().next = nullptr;
     }
 
-private:
+  private:
     ParserOperation& slot(int level, int position) {
         return table_[static_cast<std::size_t>(level)][static_cast<std::size_t>(position)];
     }

@@ -28,8 +28,10 @@ Evaluator::Evaluator(std::vector<ParserOperation>& chain) {
         if (op.token == TokFunction1 || op.token == TokFunction2) operation = OpCall;
         std::uint8_t fromPrevious = 0;
         if (operation != OpNothing && operation != OpCall && previous != nullptr) {
-            if (op.arg1 == previous) fromPrevious = kFirstIsPrevious;
-            else if (op.arg2 != nullptr && op.arg2 == previous) fromPrevious = kSecondIsPrevious;
+            if (op.arg1 == previous)
+                fromPrevious = kFirstIsPrevious;
+            else if (op.arg2 != nullptr && op.arg2 == previous)
+                fromPrevious = kSecondIsPrevious;
         }
         step.code = static_cast<std::uint8_t>(operation * 4 + fromPrevious);
         steps_.push_back(step);
@@ -43,13 +45,23 @@ double Evaluator::run() const {
     for (const Step& s : steps_) {
         double r;
         switch (s.code) {
-#define PARSER_UNARY(token, kernel)                 \
-    case (token) * 4: r = kernel(*s.a); break;      \
-    case (token) * 4 + kFirstIsPrevious: r = kernel(last); break;
-#define PARSER_BINARY(token, kernel)                                   \
-    case (token) * 4: r = kernel(*s.a, *s.b); break;                   \
-    case (token) * 4 + kFirstIsPrevious: r = kernel(last, *s.b); break; \
-    case (token) * 4 + kSecondIsPrevious: r = kernel(*s.a, last); break;
+#define PARSER_UNARY(token, kernel)    \
+    case (token)*4:                    \
+        r = kernel(*s.a);              \
+        break;                         \
+    case (token)*4 + kFirstIsPrevious: \
+        r = kernel(last);              \
+        break;
+#define PARSER_BINARY(token, kernel)    \
+    case (token)*4:                     \
+        r = kernel(*s.a, *s.b);         \
+        break;                          \
+    case (token)*4 + kFirstIsPrevious:  \
+        r = kernel(last, *s.b);         \
+        break;                          \
+    case (token)*4 + kSecondIsPrevious: \
+        r = kernel(*s.a, last);         \
+        break;
             PARSER_UNARY(TokNegate, negateValue)
             PARSER_BINARY(TokAdd, addValues)
             PARSER_BINARY(TokSubtract, subtractValues)

@@ -13,14 +13,14 @@ namespace parser {
 // result of the step just before takes that value from a register instead of reading it back
 // from memory. Function steps call their routine.
 class Evaluator {
-public:
+  public:
     explicit Evaluator(std::vector<ParserOperation>& chain);
 
     // Evaluates every step in order and returns the last step's result. Evaluation errors end
     // the run at the step that raises them.
     double run() const;
 
-private:
+  private:
     struct Step {
         std::uint8_t code;  // operation * 4 + which operands come from the previous result
         double* a;

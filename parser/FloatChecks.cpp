@@ -9,10 +9,18 @@ EDivByZero::EDivByZero() : EIntError(parser::kMsgDivByZero) {}
 
 namespace parser {
 
-void raiseZeroDivide() { throw EZeroDivide(); }
-void raiseInvalidOp() { throw EInvalidOp(); }
-void raiseOverflow() { throw EOverflow(); }
-void raiseDivByZero() { throw EDivByZero(); }
+void raiseZeroDivide() {
+    throw EZeroDivide();
+}
+void raiseInvalidOp() {
+    throw EInvalidOp();
+}
+void raiseOverflow() {
+    throw EOverflow();
+}
+void raiseDivByZero() {
+    throw EDivByZero();
+}
 
 double checkSpecial(double r, double a, double b) {
     if (std::isnan(r)) {

@@ -14,7 +14,9 @@ namespace parser {
 [[noreturn]] void raiseOverflow();
 [[noreturn]] void raiseDivByZero();
 
-inline bool isFiniteDouble(double v) { return std::fabs(v) <= DBL_MAX; }
+inline bool isFiniteDouble(double v) {
+    return std::fabs(v) <= DBL_MAX;
+}
 
 // A result r of an operation on a and b that is not finite: a NaN made from numbers is an
 // invalid operation, an infinity made from finite numbers an overflow. NaN and infinite operands
@@ -24,12 +26,16 @@ double checkSpecial(double r, double a, double b);
 inline double checked(double r, double a, double b) {
     return isFiniteDouble(r) ? r : checkSpecial(r, a, b);
 }
-inline double checked(double r, double a) { return isFiniteDouble(r) ? r : checkSpecial(r, a, a); }
+inline double checked(double r, double a) {
+    return isFiniteDouble(r) ? r : checkSpecial(r, a, a);
+}
 
 // Rounds an extended-precision result to double; overflow when the rounding leaves the double
 // range (or the extended computation itself overflowed) while the operands were finite.
 double roundToDouble(long double r, double a, double b);
-inline double roundToDouble(long double r, double a) { return roundToDouble(r, a, a); }
+inline double roundToDouble(long double r, double a) {
+    return roundToDouble(r, a, a);
+}
 
 // Truncation toward zero to a 64-bit or 32-bit integer; a value out of range (or NaN) is an
 // invalid operation.

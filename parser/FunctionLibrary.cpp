@@ -55,7 +55,9 @@ void fnCosh(ParserOperation& s) {
     *s.dest = roundToDouble((ex + emx) * 0.5L, x);
 }
 
-void fnArctan(ParserOperation& s) { *s.dest = std::atan(*s.arg1); }
+void fnArctan(ParserOperation& s) {
+    *s.dest = std::atan(*s.arg1);
+}
 
 void fnExp(ParserOperation& s) {
     const double x = *s.arg1;
@@ -75,16 +77,22 @@ void fnSqrt(ParserOperation& s) {
     *s.dest = std::sqrt(x);
 }
 
-void fnAbs(ParserOperation& s) { *s.dest = std::fabs(*s.arg1); }
+void fnAbs(ParserOperation& s) {
+    *s.dest = std::fabs(*s.arg1);
+}
 
-void fnHeav(ParserOperation& s) { *s.dest = *s.arg1 >= 0 ? 1.0 : 0.0; }
+void fnHeav(ParserOperation& s) {
+    *s.dest = *s.arg1 >= 0 ? 1.0 : 0.0;
+}
 
 void fnSign(ParserOperation& s) {
     const double x = *s.arg1;
     *s.dest = x < 0 ? -1.0 : (x > 0 ? 1.0 : 0.0);
 }
 
-void fnZero(ParserOperation& s) { *s.dest = *s.arg1 == 0 ? 0.0 : 1.0; }
+void fnZero(ParserOperation& s) {
+    *s.dest = *s.arg1 == 0 ? 0.0 : 1.0;
+}
 
 // The phase of x: u = x / (2/pi) rounded to double, n = u rounded to the nearest integer (ties
 // to even), result (u - n) * 2pi.
@@ -92,7 +100,8 @@ void fnPh(ParserOperation& s) {
     const double x = *s.arg1;
     const double u = roundToDouble(static_cast<long double>(x) / kTwoOverPi, x);
     const long long n = truncToInt64(std::nearbyint(u));
-    *s.dest = roundToDouble((static_cast<long double>(u) - static_cast<long double>(n)) * kTwoPi, u);
+    *s.dest =
+        roundToDouble((static_cast<long double>(u) - static_cast<long double>(n)) * kTwoPi, u);
 }
 
 // The integral part of x times a uniform random number in [0, 1).
@@ -142,6 +151,8 @@ double randomUnit() {
     return static_cast<double>(generator()() >> 11) * 0x1.0p-53;
 }
 
-void seedRandom(std::uint64_t seed) { generator().seed(seed); }
+void seedRandom(std::uint64_t seed) {
+    generator().seed(seed);
+}
 
 }  // namespace parser

@@ -13,7 +13,7 @@ namespace parser {
 // so nothing is copied while compiling.
 template <class T>
 class NameTable {
-public:
+  public:
     // Adds a name; false when it is already present (the old entry stays).
     bool add(std::string name, T value) {
         std::size_t length = name.size();
@@ -35,7 +35,7 @@ public:
         for (const auto& entry : entries_) visit(entry.first);
     }
 
-private:
+  private:
     std::map<std::string, T, std::less<>> entries_;
     std::size_t longest_ = 0;
 };

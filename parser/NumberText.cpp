@@ -10,7 +10,9 @@
 namespace parser {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string& chosenSeparator() {
     static std::string separator;
@@ -170,6 +172,8 @@ std::string systemDecimalSeparator() {
     return ".";
 }
 
-void setSystemDecimalSeparator(std::string separator) { chosenSeparator() = std::move(separator); }
+void setSystemDecimalSeparator(std::string separator) {
+    chosenSeparator() = std::move(separator);
+}
 
 }  // namespace parser

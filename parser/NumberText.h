@@ -25,8 +25,7 @@ bool readLocaleNumber(std::string_view text, std::string_view separator, double&
 
 // A whole term as a number: "PI" and "-PI" first, then the fixed or the locale syntax.
 // `separator` is used only when `fixedFormat` is false.
-bool readNumber(std::string_view text, bool fixedFormat, std::string_view separator,
-                double& value);
+bool readNumber(std::string_view text, bool fixedFormat, std::string_view separator, double& value);
 
 // The locale's decimal separator used by readLocaleNumber. Until set it comes from the C
 // library's localeconv(); the Qt program sets it from QLocale::system() at start-up.

@@ -9,80 +9,80 @@
 // Compile errors derive from EMathParserError. With TParser::OnParserError assigned they are
 // handed to the handler instead of being thrown.
 class EMathParserError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class ESyntaxError : public EMathParserError {
-public:
+  public:
     using EMathParserError::EMathParserError;
 };
 
 class EExpressionHasBlanks : public EMathParserError {
-public:
+  public:
     using EMathParserError::EMathParserError;
 };
 
 class EExpressionTooComplex : public EMathParserError {
-public:
+  public:
     using EMathParserError::EMathParserError;
 };
 
 class ETooManyNestings : public EMathParserError {
-public:
+  public:
     using EMathParserError::EMathParserError;
 };
 
 class EMissMatchingBracket : public EMathParserError {
-public:
+  public:
     using EMathParserError::EMathParserError;
 };
 
 // Raised by TParser::SetVariable; the message is the rejected name itself.
 class EBadName : public EMathParserError {
-public:
+  public:
     using EMathParserError::EMathParserError;
 };
 
 class EParserInternalError : public EMathParserError {
-public:
+  public:
     using EMathParserError::EMathParserError;
 };
 
 // Evaluation errors, named after the run-time library's floating-point and integer exceptions.
 // They end TParser::Value at the step that produces them.
 class EMathError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // "Floating point division by zero": x / 0 with x != 0, LN(0), 0 to a negative power.
 class EZeroDivide : public EMathError {
-public:
+  public:
     EZeroDivide();
 };
 
 // "Invalid floating point operation": 0 / 0, square root or logarithm of a negative number, a
 // value that cannot be truncated to an integer, ...
 class EInvalidOp : public EMathError {
-public:
+  public:
     EInvalidOp();
 };
 
 // "Floating point overflow": a result beyond the double range.
 class EOverflow : public EMathError {
-public:
+  public:
     EOverflow();
 };
 
 class EIntError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // "Division by zero": DIV or MOD with a divisor whose integral part is 0.
 class EDivByZero : public EIntError {
-public:
+  public:
     EDivByZero();
 };
 

@@ -6,22 +6,22 @@
 
 // Token codes, one byte each. The compiler and the routine assignment both rely on these values.
 enum ParserToken : std::uint8_t {
-    TokVariable = 0,     // operand is a variable
-    TokConstant = 1,     // operand is a number
-    TokNegate = 2,       // unary minus
-    TokAdd = 3,          // +
-    TokSubtract = 4,     // -
-    TokMultiply = 5,     // *
-    TokDivide = 6,       // /
-    TokModulo = 7,       // MOD
-    TokIntDivide = 8,    // DIV
-    TokIntPower = 9,     // ^ with an integral constant exponent other than 2, 3, 4
-    TokRealPower = 10,   // ^ with any other exponent
-    TokSquare = 11,      // ^2
-    TokCube = 12,        // ^3
-    TokFourthPower = 13, // ^4
-    TokFunction1 = 14,   // one-argument function
-    TokFunction2 = 15,   // two-argument function
+    TokVariable = 0,      // operand is a variable
+    TokConstant = 1,      // operand is a number
+    TokNegate = 2,        // unary minus
+    TokAdd = 3,           // +
+    TokSubtract = 4,      // -
+    TokMultiply = 5,      // *
+    TokDivide = 6,        // /
+    TokModulo = 7,        // MOD
+    TokIntDivide = 8,     // DIV
+    TokIntPower = 9,      // ^ with an integral constant exponent other than 2, 3, 4
+    TokRealPower = 10,    // ^ with any other exponent
+    TokSquare = 11,       // ^2
+    TokCube = 12,         // ^3
+    TokFourthPower = 13,  // ^4
+    TokFunction1 = 14,    // one-argument function
+    TokFunction2 = 15,    // two-argument function
 };
 
 struct ParserOperation;

@@ -19,7 +19,7 @@ struct PieceAnswers {
 // and the memory follows the pieces asked about); longer texts use an open-addressing hash
 // table.
 class RecognizerMemo {
-public:
+  public:
     static constexpr int kDenseLimit = 4096;
     static constexpr int kBlockBits = 6;
     static constexpr int kBlock = 1 << kBlockBits;
@@ -31,12 +31,13 @@ public:
         std::vector<std::unique_ptr<PieceAnswers[]>>& row = rows_[static_cast<std::size_t>(a)];
         if (row.empty()) row.resize(static_cast<std::size_t>(((length_ - a) >> kBlockBits) + 1));
         const int offset = b - a;
-        std::unique_ptr<PieceAnswers[]>& block = row[static_cast<std::size_t>(offset >> kBlockBits)];
+        std::unique_ptr<PieceAnswers[]>& block =
+            row[static_cast<std::size_t>(offset >> kBlockBits)];
         if (!block) block.reset(new PieceAnswers[kBlock]());
         return block[static_cast<std::size_t>(offset & (kBlock - 1))];
     }
 
-private:
+  private:
     struct Slot {
         std::uint64_t key;  // 0 = empty
         PieceAnswers answers;

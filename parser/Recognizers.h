@@ -10,9 +10,9 @@ namespace parser {
 // The recognisers of the grammar and the lists of recognisers that may stand on each side of an
 // operator. Every list is itself memoised like a recogniser.
 enum Recognizer : std::uint8_t {
-    RecV,      // a registered variable
-    RecN,      // a number
-    RecU,      // unary minus
+    RecV,  // a registered variable
+    RecN,  // a number
+    RecU,  // unary minus
     RecPlus,
     RecMinus,
     RecStar,
@@ -20,17 +20,17 @@ enum Recognizer : std::uint8_t {
     RecMod,
     RecSlash,
     RecPower,
-    RecF1,     // one-argument function call
-    RecF2,     // two-argument function call
-    RecB,      // bracket
-    RecG,      // general term: bracket contents and function arguments
-    SideLeftAdditive,   // left of + and -
-    SideRightPlus,      // right of +
-    SideRightMinus,     // right of - and *
-    SideLeftFactor,     // left of *, DIV, MOD and /
-    SideRightDivisor,   // right of DIV, MOD and /
-    SideAtom,           // both sides of ^
-    SideNegated,        // after a unary minus
+    RecF1,             // one-argument function call
+    RecF2,             // two-argument function call
+    RecB,              // bracket
+    RecG,              // general term: bracket contents and function arguments
+    SideLeftAdditive,  // left of + and -
+    SideRightPlus,     // right of +
+    SideRightMinus,    // right of - and *
+    SideLeftFactor,    // left of *, DIV, MOD and /
+    SideRightDivisor,  // right of DIV, MOD and /
+    SideAtom,          // both sides of ^
+    SideNegated,       // after a unary minus
     RecognizerCount
 };
 

@@ -22,20 +22,34 @@ void binaryStep(ParserOperation& s) {
 TParserRoutine routineForToken(std::uint8_t token) {
     switch (token) {
         case TokVariable:
-        case TokConstant: return doNothing;
-        case TokNegate: return unaryStep<negateValue>;
-        case TokAdd: return binaryStep<addValues>;
-        case TokSubtract: return binaryStep<subtractValues>;
-        case TokMultiply: return binaryStep<multiplyValues>;
-        case TokDivide: return binaryStep<divideValues>;
-        case TokModulo: return binaryStep<moduloValues>;
-        case TokIntDivide: return binaryStep<intDivideValues>;
-        case TokIntPower: return binaryStep<intPowerValues>;
-        case TokRealPower: return binaryStep<realPower>;
-        case TokSquare: return unaryStep<squareValue>;
-        case TokCube: return unaryStep<cubeValue>;
-        case TokFourthPower: return unaryStep<fourthPowerValue>;
-        default: return nullptr;
+        case TokConstant:
+            return doNothing;
+        case TokNegate:
+            return unaryStep<negateValue>;
+        case TokAdd:
+            return binaryStep<addValues>;
+        case TokSubtract:
+            return binaryStep<subtractValues>;
+        case TokMultiply:
+            return binaryStep<multiplyValues>;
+        case TokDivide:
+            return binaryStep<divideValues>;
+        case TokModulo:
+            return binaryStep<moduloValues>;
+        case TokIntDivide:
+            return binaryStep<intDivideValues>;
+        case TokIntPower:
+            return binaryStep<intPowerValues>;
+        case TokRealPower:
+            return binaryStep<realPower>;
+        case TokSquare:
+            return unaryStep<squareValue>;
+        case TokCube:
+            return unaryStep<cubeValue>;
+        case TokFourthPower:
+            return unaryStep<fourthPowerValue>;
+        default:
+            return nullptr;
     }
 }
 

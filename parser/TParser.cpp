@@ -8,7 +8,9 @@
 namespace {
 
 bool isIdentifier(const std::string& name) {
-    auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+    auto letter = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    };
     auto digit = [](char c) { return c >= '0' && c <= '9'; };
     if (name.empty() || !letter(name[0])) return false;
     for (char c : name) {
@@ -82,6 +84,10 @@ void TParser::SetSystemDecimalSeparator(const std::string& separator) {
     parser::setSystemDecimalSeparator(separator);
 }
 
-std::string TParser::SystemDecimalSeparator() { return parser::systemDecimalSeparator(); }
+std::string TParser::SystemDecimalSeparator() {
+    return parser::systemDecimalSeparator();
+}
 
-void TParser::SeedRandom(std::uint64_t seed) { parser::seedRandom(seed); }
+void TParser::SeedRandom(std::uint64_t seed) {
+    parser::seedRandom(seed);
+}

@@ -40,7 +40,7 @@ using TParserExceptionEvent = std::function<void(TParser& sender, const EMathPar
 //
 // A parser holds pointers to its own fields, so it can be neither copied nor moved.
 class TParser {
-public:
+  public:
     TParser();
     ~TParser();
     TParser(const TParser&) = delete;
@@ -84,7 +84,7 @@ public:
     // Fixes the random generator behind RND (it is seeded from the system at start).
     static void SeedRandom(std::uint64_t seed);
 
-private:
+  private:
     void compile();
 
     std::string expression_;

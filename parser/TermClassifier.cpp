@@ -147,8 +147,7 @@ TermClass classifyTerm(TermRecognizer& r, TextRange t) {
     }
     // Function calls: NAME( ... ), the name before the first bracket.
     const std::size_t open = s.find('(', static_cast<std::size_t>(t.a));
-    if (open != std::string::npos && static_cast<int>(open) > t.a &&
-        static_cast<int>(open) < t.b) {
+    if (open != std::string::npos && static_cast<int>(open) > t.a && static_cast<int>(open) < t.b) {
         const int p = static_cast<int>(open);
         if (TParserRoutine routine = r.function1Named(t.a, p)) {
             if (r.accepts(RecB, p, t.b)) {

@@ -16,9 +16,9 @@ struct TextRange {
 // What a term of the parse tree is: its token and the texts of its operands.
 struct TermClass {
     std::uint8_t token = TokVariable;
-    TextRange left;    // first operand (tokens 2 to 15)
-    TextRange right;   // second operand (two-operand tokens)
-    double value = 0;  // TokConstant
+    TextRange left;                    // first operand (tokens 2 to 15)
+    TextRange right;                   // second operand (two-operand tokens)
+    double value = 0;                  // TokConstant
     double* variable = nullptr;        // TokVariable
     TParserRoutine routine = nullptr;  // TokFunction1, TokFunction2
 };

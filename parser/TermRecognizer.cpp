@@ -29,8 +29,12 @@ constexpr SplitRule kSplitRules[kSplitKinds] = {
     {KindCaret, 1, SideAtom, SideAtom, false},
 };
 
-bool isSplit(std::uint8_t rec) { return rec >= RecPlus && rec <= RecPower; }
-const SplitRule& splitRule(std::uint8_t rec) { return kSplitRules[rec - RecPlus]; }
+bool isSplit(std::uint8_t rec) {
+    return rec >= RecPlus && rec <= RecPower;
+}
+const SplitRule& splitRule(std::uint8_t rec) {
+    return kSplitRules[rec - RecPlus];
+}
 
 // The members of each list, in the order the grammar tries them.
 constexpr Recognizer kLeftAdditive[] = {RecV,   RecN,   RecB,     RecU,     RecMinus, RecStar,
@@ -59,18 +63,28 @@ constexpr List listOf(const Recognizer (&items)[N]) {
 
 List listFor(std::uint8_t rec) {
     switch (rec) {
-        case SideLeftAdditive: return listOf(kLeftAdditive);
-        case SideRightPlus: return listOf(kRightPlus);
-        case SideRightMinus: return listOf(kRightMinus);
-        case SideLeftFactor: return listOf(kLeftFactor);
-        case SideRightDivisor: return listOf(kRightDivisor);
-        case SideAtom: return listOf(kAtom);
-        case SideNegated: return listOf(kNegated);
-        default: return listOf(kGeneral);
+        case SideLeftAdditive:
+            return listOf(kLeftAdditive);
+        case SideRightPlus:
+            return listOf(kRightPlus);
+        case SideRightMinus:
+            return listOf(kRightMinus);
+        case SideLeftFactor:
+            return listOf(kLeftFactor);
+        case SideRightDivisor:
+            return listOf(kRightDivisor);
+        case SideAtom:
+            return listOf(kAtom);
+        case SideNegated:
+            return listOf(kNegated);
+        default:
+            return listOf(kGeneral);
     }
 }
 
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
+std::size_t at(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 }  // namespace
 
@@ -119,19 +133,33 @@ bool TermRecognizer::quickRejectNested(Recognizer rec, int a, int b, unsigned in
     unsigned forbidden;
     switch (rec) {
         case RecMinus:
-        case SideLeftAdditive: forbidden = badPlus; break;
+        case SideLeftAdditive:
+            forbidden = badPlus;
+            break;
         case RecPlus:
         case SideRightPlus:
-        case RecG: forbidden = 0; break;
+        case RecG:
+            forbidden = 0;
+            break;
         case RecStar:
-        case SideRightMinus: forbidden = badSign; break;
+        case SideRightMinus:
+            forbidden = badSign;
+            break;
         case RecDiv:
         case RecMod:
         case RecSlash:
-        case SideLeftFactor: forbidden = badSign | star; break;
-        case SideRightDivisor: forbidden = badSign | star | slash; break;
-        case SideAtom: forbidden = badSign | star | slash | caret; break;
-        default: forbidden = badSign | star | slash; break;  // U, power, bracket, call, rest of U
+        case SideLeftFactor:
+            forbidden = badSign | star;
+            break;
+        case SideRightDivisor:
+            forbidden = badSign | star | slash;
+            break;
+        case SideAtom:
+            forbidden = badSign | star | slash | caret;
+            break;
+        default:
+            forbidden = badSign | star | slash;
+            break;  // U, power, bracket, call, rest of U
     }
     if (inside & forbidden) return true;
     // A list may accept a lone name; every other recogniser needs an operator before the last
@@ -139,8 +167,10 @@ bool TermRecognizer::quickRejectNested(Recognizer rec, int a, int b, unsigned in
     if (rec < RecG && !index_.lastOperandMayEndAt(b)) return true;
     const char first = text_[at(a)];
     switch (rec) {
-        case RecU: return first != '-';
-        case RecB: return b - a < 2 || first != '(' || !index_.closesAtEnd(a, b);
+        case RecU:
+            return first != '-';
+        case RecB:
+            return b - a < 2 || first != '(' || !index_.closesAtEnd(a, b);
         case RecPlus:
         case RecMinus:
         case RecStar:
@@ -165,7 +195,8 @@ bool TermRecognizer::quickRejectNested(Recognizer rec, int a, int b, unsigned in
             if (rec == RecF1) return function1Named(a, p) == nullptr;
             return function2Named(a, p) == nullptr;
         }
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -247,7 +278,8 @@ TermRecognizer::Outcome TermRecognizer::resolve(Recognizer rec, int a, int b, Qu
                 rec = RecB;
                 a = index_.firstBracket(a, b);
                 continue;
-            default: break;
+            default:
+                break;
         }
         need = Query{a, b, rec};
         return Pending;
@@ -279,7 +311,8 @@ bool TermRecognizer::accepts(Recognizer rec, int a, int b) {
 
 TermRecognizer::Outcome TermRecognizer::advance(Frame& f, Query& need) {
     switch (f.rec) {
-        case RecF2: return advanceF2(f, need);
+        case RecF2:
+            return advanceF2(f, need);
         default:
             if (isSplit(f.rec)) {
                 return splitRule(f.rec).fromRight ? advanceFromRight(f, need)
@@ -311,7 +344,8 @@ int TermRecognizer::sideListFor(std::uint8_t rec, int a, int b) {
 // accepted side: the piece is rejected without being remembered.
 bool TermRecognizer::sideListRejects(std::uint8_t rec, int a, int b) const {
     const SplitRule& rule = splitRule(rec);
-    const int index = sideListIndex_[at(rule.kind) * (text_.size() + 1) + at(rule.fromRight ? b : a)];
+    const int index =
+        sideListIndex_[at(rule.kind) * (text_.size() + 1) + at(rule.fromRight ? b : a)];
     if (index < 0) return false;
     const SideList& list = sideLists_[at(index)];
     if (rule.fromRight) {

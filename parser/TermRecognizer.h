@@ -28,7 +28,7 @@ namespace parser {
 //   start (or end) and shared by all the pieces with that start (or end).
 // The search runs on an explicit stack, so very long texts cannot exhaust the call stack.
 class TermRecognizer {
-public:
+  public:
     TermRecognizer(std::string text, RecognizerTables tables);
 
     const std::string& text() const { return text_; }
@@ -56,7 +56,7 @@ public:
     // How many questions were asked of the memory, answered or not.
     std::size_t probes() const { return probes_; }
 
-private:
+  private:
     enum Outcome : int { Rejected = 0, Accepted = 1, Pending = 2 };
     struct Frame {
         int a;

@@ -5,8 +5,12 @@
 namespace parser {
 namespace {
 
-bool isDigitChar(char c) { return c >= '0' && c <= '9'; }
-bool isNameChar(char c) { return (c >= 'A' && c <= 'Z') || isDigitChar(c) || c == '_'; }
+bool isDigitChar(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isNameChar(char c) {
+    return (c >= 'A' && c <= 'Z') || isDigitChar(c) || c == '_';
+}
 
 bool operatorWordAt(const std::string& s, std::size_t i) {
     return s.compare(i, 3, "DIV") == 0 || s.compare(i, 3, "MOD") == 0;
@@ -47,31 +51,49 @@ bool signCanBeUnary(const std::string& s, std::size_t j, const std::string& sepa
     const bool numberAfter = isDigitChar(after) || after == '.' || after == 'E' || after == 'P' ||
                              (after != '\0' && separator.find(after) != std::string::npos);
     switch (before) {
-        case '*': return true;
+        case '*':
+            return true;
         case '/':
         case '^':
-        case '-': return numberAfter;
-        case 'E': return exponentSignAt(s, j, separator);
-        case 'V': return numberAfter && j >= 3 && s.compare(j - 3, 3, "DIV") == 0;
-        case 'D': return numberAfter && j >= 3 && s.compare(j - 3, 3, "MOD") == 0;
-        default: return false;
+        case '-':
+            return numberAfter;
+        case 'E':
+            return exponentSignAt(s, j, separator);
+        case 'V':
+            return numberAfter && j >= 3 && s.compare(j - 3, 3, "DIV") == 0;
+        case 'D':
+            return numberAfter && j >= 3 && s.compare(j - 3, 3, "MOD") == 0;
+        default:
+            return false;
     }
 }
 
 bool occursAt(const std::string& s, int kind, std::size_t j, const std::string& separator) {
     switch (kind) {
-        case KindPlus: return s[j] == '+';
-        case KindMinus: return s[j] == '-';
-        case KindStar: return s[j] == '*';
-        case KindSlash: return s[j] == '/';
-        case KindCaret: return s[j] == '^';
-        case KindDiv: return s.compare(j, 3, "DIV") == 0;
-        case KindMod: return s.compare(j, 3, "MOD") == 0;
-        case KindComma: return s[j] == ',';
-        case KindOpenBracket: return s[j] == '(';
-        case KindBadSign: return (s[j] == '+' || s[j] == '-') && !signCanBeUnary(s, j, separator);
-        case KindBadPlus: return s[j] == '+' && !signCanBeUnary(s, j, separator);
-        default: return false;
+        case KindPlus:
+            return s[j] == '+';
+        case KindMinus:
+            return s[j] == '-';
+        case KindStar:
+            return s[j] == '*';
+        case KindSlash:
+            return s[j] == '/';
+        case KindCaret:
+            return s[j] == '^';
+        case KindDiv:
+            return s.compare(j, 3, "DIV") == 0;
+        case KindMod:
+            return s.compare(j, 3, "MOD") == 0;
+        case KindComma:
+            return s[j] == ',';
+        case KindOpenBracket:
+            return s[j] == '(';
+        case KindBadSign:
+            return (s[j] == '+' || s[j] == '-') && !signCanBeUnary(s, j, separator);
+        case KindBadPlus:
+            return s[j] == '+' && !signCanBeUnary(s, j, separator);
+        default:
+            return false;
     }
 }
 
@@ -117,7 +139,8 @@ TextIndex::TextIndex(const std::string& text, const RecognizerTables& tables)
         for (int j = 0; j <= length_; ++j) {
             const std::size_t level = at(count_[at(j)] - minCount);
             back[j] = last[level];
-            if (j < length_ && occursAt(text, kind, at(j), tables.decimalSeparator)) last[level] = j;
+            if (j < length_ && occursAt(text, kind, at(j), tables.decimalSeparator))
+                last[level] = j;
         }
     }
 
@@ -160,10 +183,14 @@ void TextIndex::markLastOperands(const std::string& text, const RecognizerTables
             case '-':
             case '*':
             case '/':
-            case '^': return true;
-            case 'V': return end >= 3 && text.compare(at(end - 3), 3, "DIV") == 0;
-            case 'D': return end >= 3 && text.compare(at(end - 3), 3, "MOD") == 0;
-            default: return false;
+            case '^':
+                return true;
+            case 'V':
+                return end >= 3 && text.compare(at(end - 3), 3, "DIV") == 0;
+            case 'D':
+                return end >= 3 && text.compare(at(end - 3), 3, "MOD") == 0;
+            default:
+                return false;
         }
     };
     for (int end = 1; end <= length_; ++end) {
@@ -198,6 +225,5 @@ unsigned TextIndex::insideKinds(int a, int b) const {
     }
     return kinds;
 }
-
 
 }  // namespace parser

@@ -30,7 +30,7 @@ inline constexpr int kSplitKinds = 7;
 // recogniser can test a piece [a, b) in constant time: bracket levels, where each operator
 // occurs next on a level, and which characters may start or end a term.
 class TextIndex {
-public:
+  public:
     TextIndex(const std::string& text, const RecognizerTables& tables);
 
     // Bracket count of text[0, i).
@@ -72,7 +72,7 @@ public:
     // False when a term of several operands cannot end at b (see markLastOperands).
     bool lastOperandMayEndAt(int b) const { return lastOperandEnds_[at(b)] != 0; }
 
-private:
+  private:
     static std::size_t at(int i) { return static_cast<std::size_t>(i); }
     void markLastOperands(const std::string& text, const RecognizerTables& tables);
 
@@ -80,13 +80,13 @@ private:
     static constexpr std::uint8_t kCanEnd = 2;
 
     int length_;
-    std::size_t stride_;          // length + 1
-    std::vector<int> count_;      // bracket count before each position
-    std::vector<int> firstDrop_;  // first position after i whose count is below count_[i]
-    std::vector<int> next_;       // position-major: a position's kinds share a cache line
-    std::vector<int> previous_;   // kind-major, for the seven two-operand kinds
-    std::vector<int> numberEnd_;  // first position from i holding a character no number has
-    std::vector<std::uint8_t> edge_;             // which positions may start or end a term
+    std::size_t stride_;              // length + 1
+    std::vector<int> count_;          // bracket count before each position
+    std::vector<int> firstDrop_;      // first position after i whose count is below count_[i]
+    std::vector<int> next_;           // position-major: a position's kinds share a cache line
+    std::vector<int> previous_;       // kind-major, for the seven two-operand kinds
+    std::vector<int> numberEnd_;      // first position from i holding a character no number has
+    std::vector<std::uint8_t> edge_;  // which positions may start or end a term
     std::vector<std::uint8_t> lastOperandEnds_;  // where a term of several operands may end
 };
 

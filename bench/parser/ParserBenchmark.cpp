@@ -41,7 +41,9 @@ const Case kCases[] = {
 };
 
 // Function mode steps the argument by 0.01; so do the benchmarks, over [-2, 2).
-double nextX(double x) { return x >= 2 ? -2 : x + 0.01; }
+double nextX(double x) {
+    return x >= 2 ? -2 : x + 0.01;
+}
 
 void evalOurs(benchmark::State& state, const Case* c) {
     TParser parser;
@@ -130,7 +132,7 @@ void compileOurs(benchmark::State& state, const std::string& text) {
 // Collects the mean CPU time per iteration of every run for the summary; on a shared machine
 // CPU time is steadier than wall time.
 class SummaryReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
@@ -146,7 +148,7 @@ public:
         return it == nanoseconds_.end() ? 0 : it->second;
     }
 
-private:
+  private:
     std::map<std::string, double> nanoseconds_;
 };
 
@@ -204,8 +206,8 @@ int main(int argc, char** argv) {
         }
     }
     if (!worstName.empty()) {
-        std::printf("slowest adversarial compile: %s %.3f ms (target < 50 ms)\n",
-                    worstName.c_str(), worst);
+        std::printf("slowest adversarial compile: %s %.3f ms (target < 50 ms)\n", worstName.c_str(),
+                    worst);
     }
     benchmark::Shutdown();
     return 0;

@@ -28,8 +28,8 @@ TEST(CompileErrors, EachCauseHasItsClassAndMessage) {
     expectCompileErrorOfClass<EMissMatchingBracket>("((x)", "Missing brackets in expression");
     expectCompileErrorOfClass<ESyntaxError>("x+", "Error parsing expression:\rX+");
     expectCompileErrorOfClass<ESyntaxError>("x+y+", "Error parsing expression:\rX\rY+");
-    expectCompileErrorOfClass<ETooManyNestings>(
-        "x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x", "Expression contains too many nestings");
+    expectCompileErrorOfClass<ETooManyNestings>("x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x",
+                                                "Expression contains too many nestings");
 }
 
 TEST(CompileErrors, AllDeriveFromEMathParserError) {

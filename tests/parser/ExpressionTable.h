@@ -15,9 +15,18 @@ struct ExpressionRow {
 
 constexpr double kPi = 3.141592653589793;
 
-#define VAL(text, x, v) ExpressionRow{text, x, Outcome::Value, v, ""}
-#define CERR(text, msg) ExpressionRow{text, 0, Outcome::CompileError, 0, msg}
-#define EERR(text, x, msg) ExpressionRow{text, x, Outcome::EvalError, 0, msg}
+#define VAL(text, x, v)                \
+    ExpressionRow {                    \
+        text, x, Outcome::Value, v, "" \
+    }
+#define CERR(text, msg)                        \
+    ExpressionRow {                            \
+        text, 0, Outcome::CompileError, 0, msg \
+    }
+#define EERR(text, x, msg)                  \
+    ExpressionRow {                         \
+        text, x, Outcome::EvalError, 0, msg \
+    }
 #define SYNTAX "Error parsing expression:\r"
 
 inline constexpr const char* kZeroDivide = "Floating point division by zero";
@@ -145,7 +154,7 @@ inline const ExpressionRow kExpressionTable[] = {
     VAL("-PI", 0, -kPi),
     VAL("pi*2", 0, 2 * kPi),
     VAL("2*PI", 0, 2 * kPi),
-    VAL("-PI^2", 0, -kPi * kPi),
+    VAL("-PI^2", 0, -kPi* kPi),
     VAL("0.5*x", 4, 2),
     VAL(".5*x", 4, 2),
     VAL("5.*x", 4, 20),

@@ -16,7 +16,9 @@ std::string visible(std::string text) {
     return text;
 }
 
-TEST(ExpressionTable, HasEnoughRows) { EXPECT_GE(std::size(kExpressionTable), 150u); }
+TEST(ExpressionTable, HasEnoughRows) {
+    EXPECT_GE(std::size(kExpressionTable), 150u);
+}
 
 TEST(ExpressionTable, EveryRowGivesItsValueOrError) {
     for (const ExpressionRow& row : kExpressionTable) {

@@ -35,7 +35,9 @@ std::string wideTree(int depth, int& products) {
     return "(" + wideTree(depth + 1, products) + ")+(" + wideTree(depth + 1, products) + ")";
 }
 
-std::string wideTree(int products) { return wideTree(0, products); }
+std::string wideTree(int products) {
+    return wideTree(0, products);
+}
 
 TEST(NestingLimit, TwentyOperatorsDeepCompile) {
     TParser parser;

@@ -79,7 +79,7 @@ TEST(FixedNumbers, PiAndMinusPi) {
 
 // The locale conversion takes its separator from the hook the program feeds.
 class LocaleNumbers : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { TParser::SetSystemDecimalSeparator(""); }
 };
 

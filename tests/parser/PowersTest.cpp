@@ -22,9 +22,9 @@ int powerToken(const char* text) {
 
 TEST(PowerTokens, SquareCubeAndFourthPowerCompileOnlyTheBase) {
     TParser parser;
-    for (auto [text, token] : {std::pair{"x^2", TokSquare}, std::pair{"x^3", TokCube},
-                               std::pair{"x^4", TokFourthPower}, std::pair{"x^2.0", TokSquare},
-                               std::pair{"x^4E0", TokFourthPower}}) {
+    for (auto [text, token] :
+         {std::pair{"x^2", TokSquare}, std::pair{"x^3", TokCube}, std::pair{"x^4", TokFourthPower},
+          std::pair{"x^2.0", TokSquare}, std::pair{"x^4E0", TokFourthPower}}) {
         parser.SetExpression(text);
         const auto s = steps(parser);
         ASSERT_EQ(s.size(), 1u) << text;
@@ -44,8 +44,8 @@ TEST(PowerTokens, OtherIntegralConstantsGiveTheIntegralPower) {
 }
 
 TEST(PowerTokens, EverythingElseGivesTheGeneralPower) {
-    for (const char* text : {"x^0.5", "x^y", "x^(2)", "x^PI", "x^-PI", "x^sin(x)", "x^max(2,3)",
-                             "x^2.5E-1"}) {
+    for (const char* text :
+         {"x^0.5", "x^y", "x^(2)", "x^PI", "x^-PI", "x^sin(x)", "x^max(2,3)", "x^2.5E-1"}) {
         EXPECT_EQ(powerToken(text), TokRealPower) << text;
     }
 }
@@ -109,9 +109,9 @@ TEST(GeneralPower, ZeroAndIntegralExponents) {
     EXPECT_EQ(at(0, 0), 1);
     EXPECT_EQ(at(5, 0), 1);
     EXPECT_EQ(at(0, 2.5), 0);
-    EXPECT_EQ(at(-2, 3), -8);   // integral exponent: the integral power
+    EXPECT_EQ(at(-2, 3), -8);  // integral exponent: the integral power
     EXPECT_EQ(at(-2, -2), 0.25);
-    EXPECT_EQ(at(4, 0.5), 2);   // exp(0.5 * ln 4)
+    EXPECT_EQ(at(4, 0.5), 2);  // exp(0.5 * ln 4)
     EXPECT_NEAR(at(2, 0.5), std::sqrt(2.0), 1e-15);
     EXPECT_EQ(at(1, 2147483648.0), 1);  // beyond the integer range: exp(b * ln a)
     parser.X = -1;

@@ -57,20 +57,31 @@ bool ReferenceGrammar::split(const std::string& t, const std::string& op, Recogn
 
 bool ReferenceGrammar::compute(Recognizer rec, const std::string& t) {
     switch (rec) {
-        case RecV: return !t.empty() && tables_.variables->find(t) != nullptr;
-        case RecN: return isNumber(t);
-        case RecU: return !t.empty() && t[0] == '-' && accepts(SideNegated, t.substr(1));
-        case RecPlus: return split(t, "+", SideLeftAdditive, SideRightPlus);
-        case RecMinus: return split(t, "-", SideLeftAdditive, SideRightMinus);
-        case RecStar: return split(t, "*", SideLeftFactor, SideRightMinus);
-        case RecDiv: return split(t, "DIV", SideLeftFactor, SideRightDivisor);
-        case RecMod: return split(t, "MOD", SideLeftFactor, SideRightDivisor);
-        case RecSlash: return split(t, "/", SideLeftFactor, SideRightDivisor);
-        case RecPower: return split(t, "^", SideAtom, SideAtom);
+        case RecV:
+            return !t.empty() && tables_.variables->find(t) != nullptr;
+        case RecN:
+            return isNumber(t);
+        case RecU:
+            return !t.empty() && t[0] == '-' && accepts(SideNegated, t.substr(1));
+        case RecPlus:
+            return split(t, "+", SideLeftAdditive, SideRightPlus);
+        case RecMinus:
+            return split(t, "-", SideLeftAdditive, SideRightMinus);
+        case RecStar:
+            return split(t, "*", SideLeftFactor, SideRightMinus);
+        case RecDiv:
+            return split(t, "DIV", SideLeftFactor, SideRightDivisor);
+        case RecMod:
+            return split(t, "MOD", SideLeftFactor, SideRightDivisor);
+        case RecSlash:
+            return split(t, "/", SideLeftFactor, SideRightDivisor);
+        case RecPower:
+            return split(t, "^", SideAtom, SideAtom);
         case RecF1: {
             const std::size_t p = t.find('(');
             return p != std::string::npos && p >= 1 &&
-                   tables_.functions1->find(t.substr(0, p)) != nullptr && accepts(RecB, t.substr(p));
+                   tables_.functions1->find(t.substr(0, p)) != nullptr &&
+                   accepts(RecB, t.substr(p));
         }
         case RecF2: {
             const std::size_t p = t.find('(');
@@ -102,15 +113,18 @@ bool ReferenceGrammar::compute(Recognizer rec, const std::string& t) {
                           RecPower, RecF1, RecF2},
                          t);
         case SideRightMinus:
-            return anyOf({RecV, RecN, RecB, RecStar, RecDiv, RecMod, RecSlash, RecPower, RecF1,
-                          RecF2},
-                         t);
+            return anyOf(
+                {RecV, RecN, RecB, RecStar, RecDiv, RecMod, RecSlash, RecPower, RecF1, RecF2}, t);
         case SideLeftFactor:
             return anyOf({RecV, RecN, RecB, RecU, RecDiv, RecMod, RecSlash, RecPower, RecF1, RecF2},
                          t);
-        case SideRightDivisor: return anyOf({RecV, RecN, RecB, RecPower, RecF1, RecF2}, t);
-        case SideAtom: return anyOf({RecV, RecN, RecB, RecF1, RecF2}, t);
-        case SideNegated: return anyOf({RecB, RecV, RecPower, RecF1, RecF2}, t);
-        default: return false;
+        case SideRightDivisor:
+            return anyOf({RecV, RecN, RecB, RecPower, RecF1, RecF2}, t);
+        case SideAtom:
+            return anyOf({RecV, RecN, RecB, RecF1, RecF2}, t);
+        case SideNegated:
+            return anyOf({RecB, RecV, RecPower, RecF1, RecF2}, t);
+        default:
+            return false;
     }
 }

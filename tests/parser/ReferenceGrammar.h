@@ -10,12 +10,12 @@
 // occurrence of its text, exactly as the grammar is worded, with nothing skipped. The fast
 // recogniser must give the same answers on every piece of every text.
 class ReferenceGrammar {
-public:
+  public:
     explicit ReferenceGrammar(parser::RecognizerTables tables) : tables_(std::move(tables)) {}
 
     bool accepts(parser::Recognizer rec, const std::string& text);
 
-private:
+  private:
     bool compute(parser::Recognizer rec, const std::string& t);
     bool anyOf(std::initializer_list<parser::Recognizer> recs, const std::string& t);
     bool split(const std::string& t, const std::string& op, parser::Recognizer left,
