@@ -102,7 +102,22 @@ void Label::paintEvent(QPaintEvent*) {
 
 Picture::Picture(QWidget* parent) : GraphicControl(parent) {}
 
+const QImage& Picture::picture() const {
+    if (loader_) {
+        picture_ = loader_();
+        loader_ = nullptr;
+    }
+    return picture_;
+}
+
+void Picture::setPictureLoader(std::function<QImage()> loader) {
+    loader_ = std::move(loader);
+    shown_ = QPixmap();
+    repaintArea();
+}
+
 void Picture::setPicture(const QImage& img) {
+    loader_ = nullptr;
     picture_ = img;
     shown_ = QPixmap();
     repaintArea();
@@ -117,7 +132,7 @@ void Picture::setStretch(bool s) {
 void Picture::resizeEvent(QResizeEvent*) { shown_ = QPixmap(); }
 
 void Picture::paintEvent(QPaintEvent* e) {
-    if (picture_.isNull()) return;
+    if (picture().isNull()) return;
     const qreal dpr = devicePixelRatioF();
     if (shown_.isNull() || shown_.devicePixelRatio() != dpr) {
         if (stretch_) {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPen>
 #include <QPixmap>
+#include <functional>
 #include <QWidget>
 
 // The controls of the window, standing in for the original toolkit's. Graphic controls (labels,
@@ -76,8 +77,11 @@ class Picture : public GraphicControl {
 public:
     explicit Picture(QWidget* parent);
 
-    const QImage& picture() const { return picture_; }
+    const QImage& picture() const;
     void setPicture(const QImage& img);
+    // The picture is made the first time it is needed (shown or asked for), so that a window
+    // of many painted pictures opens at once.
+    void setPictureLoader(std::function<QImage()> loader);
     void setStretch(bool s);
     // The picture changed in place: it repaints and wipes what was drawn over it.
     void pictureChanged() { repaintArea(); }
@@ -87,7 +91,8 @@ protected:
     void resizeEvent(QResizeEvent*) override;
 
 private:
-    QImage picture_;
+    mutable QImage picture_;
+    mutable std::function<QImage()> loader_;
     bool stretch_ = false;
     // The picture as the screen shows it, made once per size: strokes drawn over a picture make
     // it repaint at every step of a drawing, and scaling it each time would slow the animation.

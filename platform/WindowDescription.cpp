@@ -92,7 +92,8 @@ QWidget* create(const ControlRow& row, QWidget* parent, const Look& look, const 
     if (kind == "picture") {
         auto* p = new Picture(parent);
         p->setStretch(look.has("stretch"));
-        if (look.has("picture") && pictures) p->setPicture(pictures(look.get("picture")));
+        if (look.has("picture") && pictures)
+            p->setPictureLoader([pictures, key = look.get("picture")] { return pictures(key); });
         return p;
     }
     if (kind == "shape") {
