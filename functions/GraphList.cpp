@@ -122,18 +122,18 @@ QString rangeText(double v) {
     return localenumbers::floatToFixed(rounded, 2);
 }
 
-QString listLine(int k) {
+QString listLine(int k, const ListSeparators& sep) {
     const GraphSlot& s = graphTable.slot(k);
     const QString n = QString::number(k);
-    return "x(" + n + ")=" + s.xExpr + ";     y(" + n + ")=" + s.yExpr + ";       Нач. знач. перемен.(" + n +
-           ")=" + rangeText(s.startValue) + ";   Конечн. знач. перемен.(" + n + ")=" + rangeText(s.endValue);
+    return "x(" + n + ")=" + s.xExpr + sep.beforeY + n + ")=" + s.yExpr + sep.beforeStart + n + ")=" +
+           rangeText(s.startValue) + sep.beforeEnd + n + ")=" + rangeText(s.endValue);
 }
 
-void rebuildList() {
+void rebuildList(const ListSeparators& separators) {
     QListWidget& l = list();
     l.clear();
     l.addItem(kListHint);
-    for (int k = 1; k <= graphTable.graphCount; ++k) l.addItem(listLine(k));
+    for (int k = 1; k <= graphTable.graphCount; ++k) l.addItem(listLine(k, separators));
 }
 
 void Label148Click() {

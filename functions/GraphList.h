@@ -25,8 +25,16 @@ struct RedrawOptions {
 };
 void redrawSlot(int k, RedrawOptions options = {});
 
-void rebuildList();
-QString listLine(int k);
+// The texts between the parts of a list line, with their blanks; the example letters list their
+// graphs with blanks of their own.
+struct ListSeparators {
+    QString beforeY = ";     y(";
+    QString beforeStart = ";       Нач. знач. перемен.(";
+    QString beforeEnd = ";   Конечн. знач. перемен.(";
+};
+
+void rebuildList(const ListSeparators& separators = {});
+QString listLine(int k, const ListSeparators& separators = {});
 QString rangeText(double v);  // two significant digits, two decimals, the system separator
 
 // The mapped pixel of a point of the function plane: 50 px a unit across, 49 up, the origin

@@ -41,8 +41,12 @@ void emptyEntryAndGraphs() {
     emptyList();
 }
 
-void Label44Click() {
+void hideTemplatePictures() {
     for (const char* n : kTemplatePictures) window::control(n).hide();
+}
+
+void Label44Click() {
+    hideTemplatePictures();
     emptyEdits();
     hidePrefixLabels();
     window::control("Panel10").setEnabled(true);

@@ -7,6 +7,9 @@ namespace letterstart {
 // and sets graphCount to 0 (the part every letter key and the blank key share).
 void emptyEntryAndGraphs();
 
+// Hides the 33 template pictures (every letter key and the blank key start with it).
+void hideTemplatePictures();
+
 // The blank key of the letter panel: a new letter with the wide grid and no template.
 void Label44Click();
 
