@@ -6,6 +6,7 @@
 #include "LetterPictures.h"
 #include "PictureFiles.h"
 #include "Plane.h"
+#include "TemplatePictures.h"
 
 namespace {
 // The round slot of "Я" in Alphabet mode: a pale disc on the work-area blue.
@@ -31,6 +32,8 @@ PictureSource appPictures() {
         if (key == "eraser") return loadJpegResource(kSlotEraserPicture);
         if (key == "author") return loadJpegResource(kAuthorPicture);
         if (key.startsWith("letter:")) return paintLetterPicture(key.mid(7));
+        if (key.startsWith("grid:")) return templatepictures::paintGridFrame(key.mid(5));
+        if (key.startsWith("template:")) return templatepictures::paintTemplatePicture(key.mid(9));
         return QImage();
     };
 }

@@ -1,0 +1,102 @@
+// The one pipeline of the letter keys of Panel5: any row of the template table, step by step
+// (the steps are listed in LetterTemplates.h).
+#include <QAction>
+#include <QLineEdit>
+
+#include "Controls.h"
+#include "Draw.h"
+#include "FunctionEntry.h"
+#include "FunctionState.h"
+#include "GraphTable.h"
+#include "LetterStart.h"
+#include "LetterTemplates.h"
+#include "Plane.h"
+#include "PlotState.h"
+#include "TemplateDrawing.h"
+#include "Window.h"
+
+namespace lettertemplates {
+namespace {
+
+QWidget& ctl(const char* name) {
+    return window::control(QString::fromUtf8(name));
+}
+
+// The prefix labels "y2=" … "y5=", which the examples also use as captions.
+const char* const kPrefixLabels[] = {"Label47", "Label50", "Label53", "Label56"};
+// The captions an example letter leaves over the plane: a new letter must not show them over
+// its template.
+const char* const kExampleCaptions[] = {"Label45", "Label48", "Label51",
+                                        "Label54", "Label57", "Label60"};
+const char* const kGridFrames[] = {"ImRamkaSetka1", "ImRamkaSetka2"};
+
+// "Й" opens the example letters and gives "Ввод" back; the end of the newest graph is cleared
+// (only where the count names a slot: with no graph there is none to clear).
+void shortIOpening() {
+    ctl("Label132").setEnabled(true);
+    if (GraphTable::isSlot(graphTable.graphCount))
+        graphTable.slot(graphTable.graphCount).endValue = 0;
+    window::menuItem("N5").setEnabled(true);
+}
+
+void showFrameWithWidth(int width) {
+    QWidget& frame = ctl("Shape1");
+    frame.show();
+    frame.resize(width, frame.height());
+}
+
+// The row's grid stands on the plane with its lower edge just above the x axis; the other
+// frames go.
+void placeGrid(const LetterTemplate& row) {
+    for (const char* g : kGridFrames)
+        if (qstrcmp(g, row.grid) != 0) ctl(g).hide();
+    QWidget& grid = ctl(row.grid);
+    grid.move(row.gridLeft, row.gridTop);
+    grid.show();
+}
+
+}  // namespace
+
+void runLetterTemplate(const LetterTemplate& row) {
+    if (row.showsFrameWidth) showFrameWithWidth(row.showsFrameWidth);
+    if (row.shortIExtras) shortIOpening();
+    ctl("Label44").show();
+    letterstart::hideTemplatePictures();
+    if (row.hidesPanel8) ctl("Panel8").hide();
+    ctl("Label148").hide();
+    ctl("Label44").show();
+    for (const char* n : kPrefixLabels) ctl(n).hide();
+    if (row.shortIExtras) ctl("Label59").hide();
+    for (const char* n : kExampleCaptions) ctl(n).hide();
+    letterstart::emptyEntryAndGraphs();
+    ctl("Panel10").setEnabled(true);
+    ctl("Panel4").show();
+    functionentry::edit(1).setFocus();
+    draw::originAtCentreOf(ctl("Image10"));
+    plane::wipe();
+    ctl("Label148").hide();
+    functionEntry.entryStage = 1;
+    placeGrid(row);
+
+    draw::penColour(kTemplateColour);
+    WindowTemplateTarget window;
+    for (const TemplateLoop& loop : row.loops)
+        if (!loop.pictureOnly)
+            runTemplateLoop(loop, plotState, window,
+                            {.paced = true, .eventsAfterEachItem = row.eventsAfterEachItem});
+
+    if (row.picture) {
+        QWidget& picture = ctl(row.picture);
+        picture.move(row.pictureLeft, row.pictureTop);
+        picture.show();
+    }
+    if (row.shortIExtras) ctl(row.grid).hide();
+    if (row.hidesFrameAtEnd) ctl("Shape1").hide();
+}
+
+void bind() {
+    for (const LetterTemplate& row : rows())
+        window::onClick(QString::fromUtf8(row.key), [&row] { runLetterTemplate(row); });
+}
+
+}  // namespace lettertemplates
