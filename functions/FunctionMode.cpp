@@ -1,6 +1,7 @@
 #include "FunctionMode.h"
 
 #include "FunctionEntry.h"
+#include "FunctionLetters.h"
 #include "GraphList.h"
 #include "LetterStart.h"
 
@@ -8,4 +9,5 @@ void bindFunctionMode() {
     functionentry::bind();
     graphlist::bind();
     letterstart::bind();
+    functionletters::bind();
 }

@@ -1,0 +1,150 @@
+// The one procedure of the example letters: any record of the example table, step by step (the
+// steps are listed in ExampleLetters.h).
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStringList>
+
+#include "Canvas.h"
+#include "Controls.h"
+#include "Draw.h"
+#include "ExampleLetters.h"
+#include "FunctionEntry.h"
+#include "FunctionState.h"
+#include "GraphList.h"
+#include "GraphTable.h"
+#include "LetterStart.h"
+#include "Plane.h"
+#include "PlotState.h"
+#include "Window.h"
+
+namespace exampleletters {
+namespace {
+
+QWidget& ctl(const char* name) {
+    return window::control(QString::fromUtf8(name));
+}
+QWidget& ctl(const QString& name) {
+    return window::control(name);
+}
+
+QStringList numbered(const char* prefix, int from, int to) {
+    QStringList out;
+    for (int k = from; k <= to; ++k) out << QString("%1%2").arg(prefix).arg(k);
+    return out;
+}
+
+// What an Alphabet-mode lesson may leave over the plane (the menu is open there too once "Й" has
+// opened it): the letter pictures, their hotspots and click strips.
+const QStringList& letterPartControls() {
+    static const QStringList list =
+        QStringList{"HV",      "HVB",     "PristavC", "PristavSHCH", "PristavZnakTv", "HNizC",
+                    "HSN",     "HSE",     "HVMal",    "VLCh",        "VST",           "VP",
+                    "VPJI",    "VL",      "HNizSh",   "HNizE",       "VSSh",          "HSZnakM",
+                    "HNZnakM", "ImR",     "ImElips",  "ImS",         "HJU",           "HSEL",
+                    "ImEL",    "ShapLJO", "ShapPJO",  "ImV",         "ImXa"} +
+        numbered("Label", 66, 71) + QStringList{"ImKratJ", "Label72", "Label73", "Label74", "ImU",
+                                                "Label75", "Label76", "ImK",     "ImL"} +
+        numbered("Label", 77, 80) + QStringList{"ImA",     "Label81", "Label82", "HA",  "ImD",
+                                                "Label83", "Label84", "HNizD",   "ImYA"} +
+        numbered("Label", 85, 89) + QStringList{"ImJE"} + numbered("Label", 90, 94) +
+        QStringList{"ImZ",      "Label95",  "Label96",  "Label98",  "Label101",    "ImM",
+                    "Label105", "Label108", "Label109", "Label114", "ImYU",        "Label122",
+                    "Label133", "ImI",      "ImF",      "Label136", "Label137",    "ImN",
+                    "Label138", "Label139", "ImP",      "ImG",      "ImC",         "ImT",
+                    "ImCH",     "ImSh",     "ImZnakM",  "Label107", "Label118",    "Label121",
+                    "Label140", "Label119", "ImE",      "Label97",  "ImZnakTverd", "Label144",
+                    "ImIE",     "ImB"};
+    return list;
+}
+
+// The captions of the formulas, the examples' and the lessons' (the blank key Label44 is a key,
+// not a caption, and stays).
+const QStringList& captionLabels() {
+    static const QStringList list = numbered("Label", 45, 61);
+    return list;
+}
+
+void hideLeftovers() {
+    ctl("Label65").hide();
+    plane::reset();
+    for (const QString& n : letterPartControls()) ctl(n).hide();
+    letterstart::hideTemplatePictures();
+    for (const QString& n : captionLabels()) ctl(n).hide();
+}
+
+void emptyEntry(const ExampleLetter& e) {
+    using Edits = ExampleLetter::Edits;
+    if (e.emptiedEdits == Edits::First) functionentry::edit(1).clear();
+    if (e.emptiedEdits == Edits::All)
+        for (int box = 1; box <= 4; ++box) functionentry::edit(box).clear();
+    functionEntry.entryBuffer.clear();
+    ctl("Panel10").setEnabled(true);
+    ResetGraphSlots();
+    auto& list = window::control<QListWidget>("ListBox1");
+    list.clear();
+    graphTable.graphCount = 0;
+    list.hide();
+    ctl("Panel4").setVisible(e.keepsEntryOpen);
+    if (e.keepsEntryOpen) functionEntry.entryStage = 1;
+    ctl("Label148").hide();
+    if (e.erasesCell) {
+        plane::wipe();
+        functionEntry.entryStage = 1;
+    }
+}
+
+// The captions are read over the template picture: they stand above every picture, and below the
+// window canvas like every graphic control.
+void showCaptions(const ExampleLetter& e) {
+    for (const ExampleCaption& c : e.captions) {
+        auto& label = window::control<Label>(QString::fromUtf8(c.label));
+        label.setCaption(QString::fromUtf8(c.text));
+        label.move(c.left, c.top);
+        label.stackUnder(&draw::canvas());
+        label.show();
+    }
+}
+
+void fillSlots(const ExampleLetter& e) {
+    int k = 0;
+    for (const ExampleGraph& g : e.graphs) {
+        GraphSlot& s = graphTable.slot(++k);
+        s.xExpr = QString::fromUtf8(g.x);
+        s.yExpr = QString::fromUtf8(g.y);
+        s.startValue = g.start;
+        s.endValue = g.end;
+    }
+}
+
+}  // namespace
+
+void showExample(const ExampleLetter& e) {
+    ResetGraphSlots();
+    hideLeftovers();
+    emptyEntry(e);
+    QWidget& picture = ctl(e.picture);
+    picture.move(e.pictureLeft, e.pictureTop);
+    picture.show();
+    showCaptions(e);
+    fillSlots(e);
+    draw::originAtCentreOf(ctl("Image10"));
+    ctl("Label148").hide();
+    ctl("Label174").hide();
+    ctl("Panel8").show();
+    const int n = static_cast<int>(e.graphs.size());
+    // The graphs are counted with the plot state's delay field, as every redraw loop counts them: a
+    // letter key pressed meanwhile leaves it at 11, and the loop ends.
+    for (plotState.stepDelayMs = 1; plotState.stepDelayMs <= n; ++plotState.stepDelayMs)
+        graphlist::redrawSlot(plotState.stepDelayMs, {.secondReading = true, .pause = true});
+    graphTable.graphCount = n;
+    ctl("ListBox1").show();
+    graphlist::rebuildList(e.separators);
+}
+
+void bind() {
+    for (const ExampleLetter& e : rows())
+        window::onClick(QString::fromUtf8(e.menuItem), [&e] { showExample(e); });
+}
+
+}  // namespace exampleletters
