@@ -11,7 +11,7 @@ PACKAGES := build-essential cmake qt6-base-dev libgl-dev libjpeg62-turbo-dev \
             libgtest-dev libbenchmark-dev libmuparser-dev clang libclang-rt-14-dev \
             fonts-liberation fonts-urw-base35 xvfb xauth
 
-.PHONY: deps build run test bench clean
+.PHONY: deps build run test monkey-asan bench clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -31,11 +31,22 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	$(BUILD)/app/literon
 
-test: build
+# The random walk over the window on a build with AddressSanitizer and UndefinedBehaviorSanitizer
+# runs first; CTest's summary closes the output.
+test: build monkey-asan
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+MONKEY_EVENTS ?= 10000
+monkey-asan: deps
+	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLITERON_SANITIZE=ON
+	cmake --build $(BUILD)-asan --target test_monkey -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=3600000 LITERON_MONKEY_EVENTS=$(MONKEY_EVENTS) \
+	  LITERON_MONKEY_SEEDS=1 ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
+	  $(BUILD)-asan/tests/monkey/test_monkey
+
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+	bench/startup.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-asan
