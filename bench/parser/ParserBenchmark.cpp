@@ -130,27 +130,34 @@ void compileOurs(benchmark::State& state, const std::string& text) {
     state.counters["chars"] = static_cast<double>(text.size());
 }
 
-// Collects the mean CPU time per iteration of every run for the summary; on a shared machine
-// CPU time is steadier than wall time.
+// Collects the CPU time per iteration of every run for the summary; on a shared machine CPU
+// time is steadier than wall time. With --benchmark_repetitions the median is taken.
 class SummaryReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                nanoseconds_[run.benchmark_name()] =
-                    run.cpu_accumulated_time / static_cast<double>(run.iterations) * 1e9;
+            const double ns =
+                run.GetAdjustedCPUTime() * (run.time_unit == benchmark::kMicrosecond ? 1e3 : 1.0);
+            const std::string name = run.run_name.function_name;
+            if (run.run_type == Run::RT_Aggregate) {
+                if (run.aggregate_name == "median") medians_[name] = ns;
+            } else if (run.iterations > 0) {
+                nanoseconds_[name] = ns;
             }
         }
         ConsoleReporter::ReportRuns(runs);
     }
 
     double ns(const std::string& name) const {
+        auto median = medians_.find(name);
+        if (median != medians_.end()) return median->second;
         auto it = nanoseconds_.find(name);
         return it == nanoseconds_.end() ? 0 : it->second;
     }
 
   private:
     std::map<std::string, double> nanoseconds_;
+    std::map<std::string, double> medians_;
 };
 
 std::string cpuModel() {
