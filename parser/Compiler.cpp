@@ -1,6 +1,8 @@
 #include "Compiler.h"
 
 #include <array>
+#include <deque>
+#include <unordered_map>
 
 #include "ParserErrors.h"
 #include "Preparation.h"
@@ -50,9 +52,29 @@ class TreeBuilder {
         }
         for (std::size_t k = 0; k + 1 < steps.size(); ++k) steps[k].next = &steps[k + 1];
         steps.back().next = nullptr;
+        moveCellsTogether();
     }
 
   private:
+    // The cells grew in a deque (their addresses must not move while the tree is built); the
+    // program keeps them in one block, each cell still owned once.
+    void moveCellsTogether() {
+        std::vector<double>& block = program_.cells;
+        block.assign(cells_.begin(), cells_.end());
+        std::unordered_map<const double*, double*> moved;
+        moved.reserve(cells_.size());
+        for (std::size_t k = 0; k < cells_.size(); ++k) moved.emplace(&cells_[k], &block[k]);
+        auto relocate = [&](double*& cell) {
+            auto it = moved.find(cell);
+            if (it != moved.end()) cell = it->second;  // variables stay where they are
+        };
+        for (ParserOperation& step : program_.steps) {
+            relocate(step.arg1);
+            if (step.arg2 != nullptr) relocate(step.arg2);
+            relocate(step.dest);
+        }
+    }
+
     ParserOperation& slot(int level, int position) {
         return table_[static_cast<std::size_t>(level)][static_cast<std::size_t>(position)];
     }
@@ -78,8 +100,8 @@ class TreeBuilder {
             return;
         }
         if (term.token == TokConstant) {
-            program_.cells.push_back(term.value);
-            place(own, argSide, &program_.cells.back());
+            cells_.push_back(term.value);
+            place(own, argSide, &cells_.back());
             return;
         }
         const int childLevel = level + 1;
@@ -88,8 +110,8 @@ class TreeBuilder {
         op = ParserOperation{};
         op.token = term.token;
         op.routine = term.routine;
-        program_.cells.push_back(0.0);
-        op.dest = &program_.cells.back();
+        cells_.push_back(0.0);
+        op.dest = &cells_.back();
         place(own, argSide, op.dest);
 
         std::uint8_t childToken = 0;
@@ -115,6 +137,7 @@ class TreeBuilder {
     std::array<std::array<ParserOperation, kMaxPosition + 1>, kMaxLevel + 1> table_{};
     std::array<int, kMaxLevel + 1> used_{};
     std::uint8_t rootToken_ = TokVariable;
+    std::deque<double> cells_;
 };
 
 }  // namespace

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <deque>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -15,7 +14,7 @@ namespace parser {
 // Variable storage is only pointed at, never owned. Destroying the program releases every owned
 // cell exactly once.
 struct CompiledProgram {
-    std::deque<double> cells;
+    std::vector<double> cells;  // one block, so that the steps' operands sit close together
     std::vector<ParserOperation> steps;  // in chain order; steps[k].next == &steps[k + 1]
     std::unique_ptr<Evaluator> evaluator;
 };
