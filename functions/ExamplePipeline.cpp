@@ -5,7 +5,6 @@
 #include <QListWidget>
 #include <QStringList>
 
-#include "Canvas.h"
 #include "Controls.h"
 #include "Draw.h"
 #include "ExampleLetters.h"
@@ -94,16 +93,26 @@ void emptyEntry(const ExampleLetter& e) {
     }
 }
 
-// The captions are read over the template picture: they stand above every picture, and below the
-// window canvas like every graphic control.
 void showCaptions(const ExampleLetter& e) {
     for (const ExampleCaption& c : e.captions) {
         auto& label = window::control<Label>(QString::fromUtf8(c.label));
         label.setCaption(QString::fromUtf8(c.text));
         label.move(c.left, c.top);
-        label.stackUnder(&draw::canvas());
         label.show();
     }
+}
+
+// The captions are read over the template picture, and over a grid frame that a letter key left
+// shown: these go under the lowest of the captions.
+void putUnderCaptions(const ExampleLetter& e) {
+    QWidget* lowest = nullptr;
+    for (QObject* o : ctl("Image10").parentWidget()->children())  // bottom to top
+        for (const ExampleCaption& c : e.captions)
+            if (!lowest && o->objectName() == QLatin1String(c.label))
+                lowest = static_cast<QWidget*>(o);
+    if (!lowest) return;
+    for (const char* n : {"ImRamkaSetka1", "ImRamkaSetka2", "ImsetkakratJ", e.picture})
+        ctl(n).stackUnder(lowest);
 }
 
 void fillSlots(const ExampleLetter& e) {
@@ -125,6 +134,7 @@ void showExample(const ExampleLetter& e) {
     emptyEntry(e);
     QWidget& picture = ctl(e.picture);
     picture.move(e.pictureLeft, e.pictureTop);
+    putUnderCaptions(e);
     picture.show();
     showCaptions(e);
     fillSlots(e);

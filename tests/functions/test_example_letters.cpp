@@ -289,6 +289,7 @@ private slots:
 
     void captionsOfBe() {
         ExampleScreen f;
+        f.click("Label158");  // "К" leaves its grid frame shown
         f.menu("N11");
         const struct {
             const char* label;
@@ -301,6 +302,10 @@ private slots:
             QVERIFY2(!f.ctl(c.label).isHidden(), c.label);
             QCOMPARE(f.ctl<Label>(c.label).caption(), QString(c.text));
             QCOMPARE(f.ctl(c.label).pos(), c.at);
+            // Read over the template picture, which "y(3)" and "y(4)" stand on, and over the grid.
+            const QObjectList& bottomToTop = f.form().surface().children();
+            QVERIFY(bottomToTop.indexOf(&f.ctl("ImBJ")) < bottomToTop.indexOf(&f.ctl(c.label)));
+            QVERIFY(bottomToTop.indexOf(&f.ctl("ImRamkaSetka1")) < bottomToTop.indexOf(&f.ctl(c.label)));
         }
     }
 
