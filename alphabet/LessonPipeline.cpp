@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "Controls.h"
+#include "Groups.h"
 #include "Draw.h"
 #include "LetterLesson.h"
 #include "Pacing.h"
@@ -18,37 +19,6 @@
 
 namespace {
 
-QStringList numbered(const char* prefix, int from, int to) {
-    QStringList out;
-    for (int k = from; k <= to; ++k) out << QString("%1%2").arg(prefix).arg(k);
-    return out;
-}
-
-// Every letter picture, hotspot and formula pair that any lesson or part pick may have left
-// visible, in the order a lesson hides them.
-const QStringList& partResetList() {
-    static const QStringList list =
-        QStringList{"Label65", "HV",      "HVB",     "PristavC", "PristavSHCH", "PristavZnakTv",
-                    "HNizC",   "HSN",     "HSE",     "HVMal",    "VLCh",        "VST",
-                    "VP",      "VPJI",    "VL",      "HNizSh",   "HNizE",       "VSSh",
-                    "HSZnakM", "HNZnakM", "ImR",     "ImElips",  "ImS",         "HJU",
-                    "HSEL",    "ImEL",    "ShapLJO", "ShapPJO",  "ImV",         "ImXa"} +
-        numbered("Label", 66, 71) + QStringList{"ImKratJ", "Label72", "Label73", "Label74", "ImU",
-                                                "Label75", "Label76", "ImK",     "ImL"} +
-        numbered("Label", 77, 80) + QStringList{"ImA",     "Label81", "Label82", "HA",  "ImD",
-                                                "Label83", "Label84", "HNizD",   "ImYA"} +
-        numbered("Label", 85, 89) + QStringList{"ImJE"} + numbered("Label", 90, 94) +
-        QStringList{"ImZ",      "Label95",  "Label96",  "Label98",  "Label101",    "ImM",
-                    "Label105", "Label108", "Label109", "Label114", "ImYU",        "Label122",
-                    "Label133", "ImI",      "ImF",      "Label136", "Label137",    "ImN",
-                    "Label138", "Label139", "ImP",      "ImG",      "ImC",         "ImT",
-                    "ImCH",     "ImSh",     "ImZnakM",  "Label107", "Label118",    "Label121",
-                    "Label140", "Label119", "ImE",      "Label97",  "ImZnakTverd", "Label144",
-                    "ImIE",     "ImB",      "label228", "Label45",  "Label46",     "Label48",
-                    "Label49",  "Label51",  "Label52",  "Label54",  "Label55",     "Label57",
-                    "Label58",  "Label60",  "Label61"};
-    return list;
-}
 
 QWidget& ctl(const char* name) {
     return window::control(QString::fromUtf8(name));
@@ -151,7 +121,7 @@ void runLetterLesson(const LetterLesson& l) {
     slot.show();
     ctl("Label65").hide();
     plane::reset();
-    for (const QString& name : partResetList()) window::control(name).hide();
+    for (const QString& name : groups::partResetList()) window::control(name).hide();
     for (const char* name : l.alsoHides) ctl(name).hide();
     draw::originAtCentreOf(plane::image10());
     ctl("Panel4").hide();

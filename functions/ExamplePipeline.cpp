@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "Controls.h"
+#include "Groups.h"
 #include "Draw.h"
 #include "ExampleLetters.h"
 #include "FunctionEntry.h"
@@ -33,30 +34,6 @@ QStringList numbered(const char* prefix, int from, int to) {
     return out;
 }
 
-// What an Alphabet-mode lesson may leave over the plane (the menu is open there too once "Й" has
-// opened it): the letter pictures, their hotspots and click strips.
-const QStringList& letterPartControls() {
-    static const QStringList list =
-        QStringList{"HV",      "HVB",     "PristavC", "PristavSHCH", "PristavZnakTv", "HNizC",
-                    "HSN",     "HSE",     "HVMal",    "VLCh",        "VST",           "VP",
-                    "VPJI",    "VL",      "HNizSh",   "HNizE",       "VSSh",          "HSZnakM",
-                    "HNZnakM", "ImR",     "ImElips",  "ImS",         "HJU",           "HSEL",
-                    "ImEL",    "ShapLJO", "ShapPJO",  "ImV",         "ImXa"} +
-        numbered("Label", 66, 71) + QStringList{"ImKratJ", "Label72", "Label73", "Label74", "ImU",
-                                                "Label75", "Label76", "ImK",     "ImL"} +
-        numbered("Label", 77, 80) + QStringList{"ImA",     "Label81", "Label82", "HA",  "ImD",
-                                                "Label83", "Label84", "HNizD",   "ImYA"} +
-        numbered("Label", 85, 89) + QStringList{"ImJE"} + numbered("Label", 90, 94) +
-        QStringList{"ImZ",      "Label95",  "Label96",  "Label98",  "Label101",    "ImM",
-                    "Label105", "Label108", "Label109", "Label114", "ImYU",        "Label122",
-                    "Label133", "ImI",      "ImF",      "Label136", "Label137",    "ImN",
-                    "Label138", "Label139", "ImP",      "ImG",      "ImC",         "ImT",
-                    "ImCH",     "ImSh",     "ImZnakM",  "Label107", "Label118",    "Label121",
-                    "Label140", "Label119", "ImE",      "Label97",  "ImZnakTverd", "Label144",
-                    "ImIE",     "ImB"};
-    return list;
-}
-
 // The captions of the formulas, the examples' and the lessons' (the blank key Label44 is a key,
 // not a caption, and stays).
 const QStringList& captionLabels() {
@@ -67,7 +44,7 @@ const QStringList& captionLabels() {
 void hideLeftovers() {
     ctl("Label65").hide();
     plane::reset();
-    for (const QString& n : letterPartControls()) ctl(n).hide();
+    for (const QString& n : groups::letterPartControls()) ctl(n).hide();
     letterstart::hideTemplatePictures();
     for (const QString& n : captionLabels()) ctl(n).hide();
 }

@@ -101,9 +101,11 @@ void forEachPoint(const GraphSlot& s, PointStep step) {
 
 void erasePlane() { plane::wipe(); }
 
+// The redraws count the graph slots with the plot state's delay field, which a letter drawn next
+// then pauses by.
 void redrawAll(int except = 0) {
-    for (int k = 1; k <= graphTable.graphCount; ++k)
-        if (k != except) redrawSlot(k);
+    for (plotState.stepDelayMs = 1; plotState.stepDelayMs <= graphTable.graphCount; ++plotState.stepDelayMs)
+        if (plotState.stepDelayMs != except) redrawSlot(plotState.stepDelayMs);
 }
 }  // namespace
 

@@ -332,6 +332,7 @@ private slots:
         QCOMPARE(f.list().count(), 2);
         QCOMPARE(rec.lines().size(), size_t(100));  // only graph 2 is redrawn
         QCOMPARE(rec.lines().front().to.x(), 992);
+        QCOMPARE(plotState.stepDelayMs, 3);  // the redraw counted the slots with the delay field
         QCOMPARE(graphTable.graphCount, 2);
         graphTable.selectedGraph = 0;
         f.build("2", "x", "0", "1");

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "Controls.h"
 #include "Pacing.h"
 #include "TForm1.h"
 
@@ -90,7 +91,9 @@ void Monkey::clickSomething(Qt::MouseButton button) {
     QPointer<QWidget> alive(receiver);
     QTest::mousePress(receiver, button, {}, at);
     if (alive) QTest::mouseRelease(receiver, button, {}, at);
-    if (alive && button == Qt::RightButton) {
+    // The context request goes to the window's own controls; an edit box's standard menu would
+    // open a popup that waits for a person.
+    if (alive && button == Qt::RightButton && qobject_cast<GraphicControl*>(receiver)) {
         QContextMenuEvent menu(QContextMenuEvent::Mouse, at, receiver->mapToGlobal(at));
         QCoreApplication::sendEvent(receiver, &menu);
     }

@@ -63,4 +63,10 @@ const QStringList& formulaPairs() {
     return list;
 }
 
+const QStringList& partResetList() {
+    static const QStringList list =
+        QStringList{"Label65"} + letterPartControls() + QStringList{"label228"} + formulaPairs();
+    return list;
+}
+
 }  // namespace groups

@@ -19,5 +19,8 @@ const QStringList& slotsEnabledByMode();
 const QStringList& templatePictures();
 // The twelve labels of the six formula pairs (captions and descriptions).
 const QStringList& formulaPairs();
+// What every letter lesson hides before it draws: the banner, the letter parts, label228 and the
+// formula pairs, in this order.
+const QStringList& partResetList();
 
 }  // namespace groups
