@@ -90,7 +90,7 @@ QImage paintTemplatePicture(const QString& name) {
     PlotState ps;
     ps.originX = planeOrigin().x();
     ps.originY = planeOrigin().y();
-    PictureTemplateTarget target(painter, at, kTemplateColour);
+    PictureTarget target(painter, at, kTemplateColour);
     for (const TemplateLoop& loop : letter->loops) runTemplateLoop(loop, ps, target, {});
     return piece;
 }

@@ -79,7 +79,7 @@ void runLetterTemplate(const LetterTemplate& row) {
     placeGrid(row);
 
     draw::penColour(kTemplateColour);
-    WindowTemplateTarget window;
+    WindowTarget window;
     for (const TemplateLoop& loop : row.loops)
         if (!loop.pictureOnly)
             runTemplateLoop(loop, plotState, window,

@@ -1,0 +1,45 @@
+#include "StrokeTarget.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "Canvas.h"
+#include "Draw.h"
+
+void WindowTarget::penWidth(int width) {
+    draw::penWidth(width);
+}
+
+void WindowTarget::line(QPoint from, QPoint to) {
+    WindowCanvas& c = draw::canvas();
+    c.moveTo(from.x(), from.y());
+    c.lineTo(to.x(), to.y());
+}
+
+PictureTarget::PictureTarget(QPainter& painter, QPoint at, QColor colour)
+    : painter_(painter), at_(at), colour_(colour) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void PictureTarget::penWidth(int width) {
+    width_ = std::max(1, width);
+}
+
+void PictureTarget::line(QPoint from, QPoint to) {
+    const QPoint a = from - at_, b = to - at_;
+    if (a == b && width_ > 1) {
+        painter_.setPen(Qt::NoPen);
+        painter_.setBrush(colour_);
+        painter_.drawEllipse(QRectF(b.x() - width_ / 2.0, b.y() - width_ / 2.0, width_, width_));
+        return;
+    }
+    QPen pen(colour_);
+    pen.setWidth(width_);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter_.setPen(pen);
+    if (a == b)
+        painter_.drawPoint(b);
+    else
+        painter_.drawLine(a, b);
+}
