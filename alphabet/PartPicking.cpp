@@ -23,9 +23,9 @@ bool servesLetter(const PartPick& pick, const QString& letter) {
     return letter.size() == 1 && QStringView(pick.letters).contains(letter.front());
 }
 
-void runFor(const QString& control, PartPick::Event event, QPoint seed) {
+void runFor(const QString& control, PartPick::Event event, QPoint fillStart) {
     if (const PartPick* pick = findPartPick(control, event, currentLetter()))
-        runPartPick(*pick, seed);
+        runPartPick(*pick, fillStart);
 }
 
 }  // namespace
@@ -40,10 +40,10 @@ const PartPick* findPartPick(const QString& control, PartPick::Event event, cons
     return nullptr;
 }
 
-void runPartPick(const PartPick& pick, QPoint seed) {
+void runPartPick(const PartPick& pick, QPoint fillStart) {
     // The clearing repaints the plane only when events are next processed, at the drawing's
     // first step: the highlight starts on an empty plane, the letter picture and hotspots stay.
-    if (pick.clearsPlane) plane::reset(seed);
+    if (pick.clearsPlane) plane::reset(fillStart);
     for (const char* name : pick.hides) window::control(name).hide();
     for (const char* name : pick.shows) window::control(name).show();
     if (pick.description) {

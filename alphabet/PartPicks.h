@@ -54,5 +54,6 @@ std::span<const PartPick> partPicks();
 // The row a control's event runs with the given current letter; nullptr if none.
 const PartPick* findPartPick(const QString& control, PartPick::Event event, const QString& letter);
 
-// Runs one pick on the main window. `seed` is where the clearing of the plane starts.
-void runPartPick(const PartPick& pick, QPoint seed = QPoint(0, 0));
+// Runs one pick on the main window. `fillStart` is the pressed point, where the clearing of the
+// plane starts.
+void runPartPick(const PartPick& pick, QPoint fillStart = QPoint(0, 0));
