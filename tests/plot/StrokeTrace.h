@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cmath>
 #include <QStringList>
 #include <QtTest>
 
@@ -80,4 +81,55 @@ inline void compareSteps(const QStringList& trace, int steps, const QString& fir
     QCOMPARE(trace.size(), qsizetype(steps) * n);
     QCOMPARE(trace.mid(0, n).join(' '), first);
     QCOMPARE(trace.mid(trace.size() - n).join(' '), last);
+}
+
+// The data rows of a letter routine: its range, whether the range is the caller's, its steps,
+// its pauses in all, its last t and the trace tokens of its first and last step.
+inline void addLetterRoutineColumns() {
+    QTest::addColumn<QString>("letter");
+    QTest::addColumn<double>("start");
+    QTest::addColumn<double>("end");
+    QTest::addColumn<double>("step");
+    QTest::addColumn<bool>("caller");  // the range is the caller's (start, end)
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("pauseMs");  // in all, at 7 ms a step where the delay is the field
+    QTest::addColumn<double>("lastT");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+}
+
+inline void letterRoutineRow(const char* letter, double start, double end, double step, bool caller, int steps,
+                             int pauseMs, double lastT, const char* first, const char* last) {
+    QTest::newRow(letter) << QString::fromUtf8(letter) << start << end << step << caller << steps
+                          << pauseMs << lastT << QString(first) << QString(last);
+}
+
+// Runs the routine of the current data row in the caller's colour and checks its trace and what
+// it leaves in the plot state.
+inline void checkLetterRoutine(WindowCanvas& canvas, bool (*has)(QChar), void (*routine)(QChar), QColor colour) {
+    QFETCH(QString, letter);
+    QFETCH(double, start);
+    QFETCH(double, end);
+    QFETCH(double, step);
+    QFETCH(bool, caller);
+    QFETCH(int, steps);
+    QFETCH(int, pauseMs);
+    QFETCH(double, lastT);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    setUpCaller();
+    // A routine with its own range must not care what the last drawing left.
+    plotState.paramStart = caller ? start : 50;
+    plotState.paramEnd = caller ? end : -50;
+    canvas.setPenColor(colour);
+    StrokeTrace trace(canvas);
+    QVERIFY(has(letter[0]));
+    routine(letter[0]);
+    compareSteps(trace.tokens(), steps, first, last);
+    QCOMPARE(pacing::requestedPauseMs(), pauseMs);
+    QCOMPARE(plotState.paramStart, start);
+    QCOMPARE(plotState.paramEnd, end);
+    QCOMPARE(plotState.paramStep, step);
+    QVERIFY(std::abs(plotState.paramValue - lastT) < 1e-9);
+    QCOMPARE(canvas.penColor(), colour);  // the letter keeps the caller's colour
 }

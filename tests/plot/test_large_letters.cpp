@@ -10,12 +10,6 @@
 
 namespace {
 
-void row(const char* letter, double start, double end, double step, bool caller, int steps,
-         int pauseMs, double lastT, const char* first, const char* last) {
-    QTest::newRow(letter) << QString::fromUtf8(letter) << start << end << step << caller << steps
-                          << pauseMs << lastT << QString(first) << QString(last);
-}
-
 const QColor kTeal(0, 129, 129);
 
 }  // namespace
@@ -24,16 +18,7 @@ class LargeLettersTest : public QObject {
     Q_OBJECT
 private slots:
     void everyRoutine_data() {
-        QTest::addColumn<QString>("letter");
-        QTest::addColumn<double>("start");
-        QTest::addColumn<double>("end");
-        QTest::addColumn<double>("step");
-        QTest::addColumn<bool>("caller");  // the range is the caller's (start, end)
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<int>("pauseMs");  // in all, at 7 ms a step where the delay is the field
-        QTest::addColumn<double>("lastT");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("last");
+        addLetterRoutineColumns();
         // Worked through for "Б" (penWidth 3, delay 7): t runs −0.62 + 0.01 = −0.61 up to 0.62
         // (the 124th sum is 0.6200000000000008, not below the end), so 124 steps.
         // At t = −0.61: stem (−46, −1) → (−46, −1 + 115·(−0.61) = −71.15): 896,327 > 896,256.85 → 257;
@@ -45,157 +30,133 @@ private slots:
         // Every other row is worked the same way from its formulas.
     // The Text-mode key gives "А" the range 0 → 1: 100 steps, t = 0.01 … 1.0; the legs end at
     // (−48, 71) and (49, 71), the crossbar stands at dy = 15 from the first step on.
-    row("А", 0, 1, 0.01, true, 100, 700, 1.0,
+    letterRoutineRow("А", 0, 1, 0.01, true, 100, 700, 1.0,
         "w3 p7 942,255>942,256 943,255>943,256 914,343>970,343",
         "w3 p7 942,255>894,399 943,255>991,399 914,343>970,343");
     // -0.62 → 0.62, 0.01; t = -0.61 … 0.62, 124 steps.
-    row("Б", -0.62, 0.62, 0.01, false, 124, 868, 0.62,
+    letterRoutineRow("Б", -0.62, 0.62, 0.01, false, 124, 868, 0.62,
         "w3 p7 896,327>896,257 955,328 896,327>915,327 896,399>915,399 896,257>897,257",
         "w3 p7 896,327>896,398 954,399 896,327>952,327 896,399>952,399 896,257>987,257");
     // -0.62 → 0.62, 0.01; t = -0.61 … 0.62, 124 steps.
-    row("В", -0.62, 0.62, 0.01, false, 124, 868, 0.62,
+    letterRoutineRow("В", -0.62, 0.62, 0.01, false, 124, 868, 0.62,
         "w3 p7 896,327>896,256 897,257>911,257 897,327>910,327 955,257 955,328 896,327>915,327 896,399>915,399",
         "w3 p7 896,327>896,399 897,257>954,257 897,327>953,327 953,326 954,399 896,327>952,327 896,399>952,399");
     // -0.97 → 0.97, 0.01; t = -0.96 … 0.97, 194 steps.
-    row("Г", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
+    letterRoutineRow("Г", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
         "w3 p7 896,328>896,257 896,257>897,257",
         "w3 p7 896,328>896,400 896,257>988,257");
     // The first step of "Д" only advances t: 1270 steps drawn, t = 0.002 … 1.271, 1 ms each.
-    row("Д", 0.0, 1.27, 0.001, false, 1270, 1270, 1.271,
+    letterRoutineRow("Д", 0.0, 1.27, 0.001, false, 1270, 1270, 1.271,
         "w3 p1 929,257>925,257 987,257 887,398>890,398 890,398 887,398>887,412 994,398>994,412",
         "w3 p1 929,257>987,257 987,257>987,397 887,398>992,398 926,257 887,398>887,412 994,398>994,412");
     // -0.97 → 0.97, 0.01; t = -0.96 … 0.97, 194 steps.
-    row("Е", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
+    letterRoutineRow("Е", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
         "w3 p7 896,328>896,257 896,257>897,257 897,328>898,328 896,399>898,399",
         "w3 p7 896,328>896,399 896,257>988,257 897,328>987,328 896,399>987,399");
     // -0.97 → 0.97, 0.01; t = -0.96 … 0.97, 194 steps.
-    row("Ё", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
+    letterRoutineRow("Ё", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
         "w3 p7 896,328>896,257 896,257>897,257 897,328>898,328 896,399>898,399 w6 [908,244,915,251] [969,243,976,250]",
         "w3 p7 896,328>896,399 896,257>988,257 897,328>987,328 896,399>987,399 w6 [908,244,915,251] [969,243,976,250]");
     // 0 → 4.6, 0.01; t = 0.01 … 4.61, 461 steps.
-    row("З", 0.0, 4.6, 0.01, false, 461, 3227, 4.61,
+    letterRoutineRow("З", 0.0, 4.6, 0.01, false, 461, 3227, 4.61,
         "w3 p7 897,292 942,328",
         "w3 p7 947,328 897,368");
     // -1 → 1, 0.01; t = -0.99 … 1.0, 200 steps.
-    row("И", -1.0, 1.0, 0.01, false, 200, 1400, 1.0,
+    letterRoutineRow("И", -1.0, 1.0, 0.01, false, 200, 1400, 1.0,
         "w3 p7 896,328>896,257 988,328>988,257 943,328>987,260",
         "w3 p7 896,328>896,400 988,328>988,400 943,328>899,397");
     // 0 → 1.9, 0.01; t = 0.01 … 1.9, 190 steps.
-    row("К", 0.0, 1.9, 0.01, false, 190, 1330, 1.9,
+    letterRoutineRow("К", 0.0, 1.9, 0.01, false, 190, 1330, 1.9,
         "w3 p7 896,256>896,257 896,328 926,328 926,328",
         "w3 p7 896,256>896,399 896,328>924,328 988,257 988,398");
     // 0 → 1.27, 0.001; t = 0.001 … 1.271, 1271 steps.
-    row("Л", 0.0, 1.27, 0.001, false, 1271, 1271, 1.271,
+    letterRoutineRow("Л", 0.0, 1.27, 0.001, false, 1271, 1271, 1.271,
         "w3 p1 929,257>925,257 987,257 890,399 892,400>882,400",
         "w3 p1 929,257>987,257 987,257>987,397 926,257 892,400>882,400");
     // -1.3 → 1.3, 0.01; t = -1.29 … 1.3, 260 steps.
-    row("М", -1.3, 1.3, 0.01, false, 260, 1820, 1.3,
+    letterRoutineRow("М", -1.3, 1.3, 0.01, false, 260, 1820, 1.3,
         "w3 p7 882,256>882,400 1003,256>1003,400 w4 941,401>882,257",
         "w3 p7 882,256>882,401 1003,256>1003,401 w4 941,401>1001,255");
     // -0.97 → 0.97, 0.01; t = -0.96 … 0.97, 194 steps.
-    row("Н", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
+    letterRoutineRow("Н", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
         "w3 p7 896,328>896,257 988,328>988,257 897,328>898,328",
         "w3 p7 896,328>896,400 988,328>988,400 897,328>987,328");
     // "О" runs past 2π to t = 7.01 (701 steps): its dots close the oval and go round again.
-    row("О", 0.0, 7.0, 0.01, false, 701, 4907, 7.01,
+    letterRoutineRow("О", 0.0, 7.0, 0.01, false, 701, 4907, 7.01,
         "w3 p7 989,327",
         "w3 p7 977,280");
     // -0.97 → 0.97, 0.01; t = -0.96 … 0.97, 194 steps.
-    row("П", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
+    letterRoutineRow("П", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
         "w3 p7 896,328>896,257 988,328>988,257 896,257>897,257",
         "w3 p7 896,328>896,400 988,328>988,400 896,257>988,257");
     // -0.62 → 0.62, 0.01; t = -0.61 … 0.62, 124 steps.
-    row("Р", -0.62, 0.62, 0.01, false, 124, 868, 0.62,
+    letterRoutineRow("Р", -0.62, 0.62, 0.01, false, 124, 868, 0.62,
         "w3 p7 896,327>896,256 897,257>911,257 897,327>910,327 955,257",
         "w3 p7 896,327>896,399 897,257>954,257 897,327>953,327 953,326");
     // 0.8 → 5.6, 0.01; t = 0.81 … 5.61, 481 steps.
-    row("С", 0.8, 5.6, 0.01, false, 481, 3367, 5.61,
+    letterRoutineRow("С", 0.8, 5.6, 0.01, false, 481, 3367, 5.61,
         "w3 p7 974,276",
         "w3 p7 979,373");
     // -0.97 → 0.97, 0.01; t = -0.96 … 0.97, 194 steps.
-    row("Т", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
+    letterRoutineRow("Т", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
         "w3 p7 942,328>942,257 896,257>897,257",
         "w3 p7 942,328>942,400 896,257>988,257");
     // 0 → 2, 0.001; t = 0.001 … 2.001, 2001 steps.
-    row("У", 0.0, 2.0, 0.001, false, 2001, 2001, 2.001,
+    letterRoutineRow("У", 0.0, 2.0, 0.001, false, 2001, 2001, 2.001,
         "w3 p1 896,395 895,258",
         "w3 p1 989,257 895,258>955,348");
     // 0 → 7, 0.01; t = 0.01 … 7.01, 701 steps.
-    row("Ф", 0.0, 7.0, 0.01, false, 701, 4907, 7.01,
+    letterRoutineRow("Ф", 0.0, 7.0, 0.01, false, 701, 4907, 7.01,
         "w5 p7 1004,328 w3 942,256>942,257",
         "w5 p7 989,295 w3 942,256>942,399");
     // 0 → 2, 0.01; t = 0.01 … 2.0, 200 steps.
-    row("Х", 0.0, 2.0, 0.01, false, 200, 1400, 2.0,
+    letterRoutineRow("Х", 0.0, 2.0, 0.01, false, 200, 1400, 2.0,
         "w4 p7 988,258>988,259 988,398>988,397",
         "w4 p7 988,258>896,399 988,398>896,257");
     // -0.97 → 0.97, 0.01; t = -0.96 … 0.97, 194 steps.
-    row("Ц", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
+    letterRoutineRow("Ц", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
         "w3 p7 896,328>896,257 988,328>988,257 896,399>898,399 992,398>992,414",
         "w3 p7 896,328>896,399 988,328>988,399 896,399>987,399 992,398>992,414");
     // 0 → 2, 0.01; t = 0.01 … 2.0, 200 steps.
-    row("Ч", 0.0, 2.0, 0.01, false, 200, 1000, 2.0,
+    letterRoutineRow("Ч", 0.0, 2.0, 0.01, false, 200, 1000, 2.0,
         "w3 p5 896,257>896,256 988,257 896,328>942,328",
         "w3 p5 896,257>896,328 988,257>988,400 896,328>982,328");
     // -0.97 → 0.97, 0.01; t = -0.96 … 0.97, 194 steps.
-    row("Ш", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
+    letterRoutineRow("Ш", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
         "w3 p7 882,400 1002,400 942,400 881,399",
         "w3 p7 882,255 1002,255 942,255 1002,399");
     // -0.97 → 0.97, 0.01; t = -0.96 … 0.97, 194 steps.
-    row("Щ", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
+    letterRoutineRow("Щ", -0.97, 0.97, 0.01, false, 194, 1358, 0.97,
         "w3 p7 882,400 1002,400 942,400 881,399 1005,400>1005,417",
         "w3 p7 882,255 1002,255 942,255 1002,399 1005,400>1005,417");
     // "Э" with the Text-mode range 0.8 → 5.6: t = 0.81 … 5.61, 481 steps.
-    row("Э", 0.8, 5.6, 0.01, true, 481, 3367, 5.61,
+    letterRoutineRow("Э", 0.8, 5.6, 0.01, true, 481, 3367, 5.61,
         "w3 p7 910,276 990,327>983,327",
         "w3 p7 905,373 990,327>943,327");
     // 0 → 7, 0.01; t = 0.01 … 7.01, 701 steps.
-    row("Ю", 0.0, 7.0, 0.01, false, 701, 4907, 7.01,
+    letterRoutineRow("Ю", 0.0, 7.0, 0.01, false, 701, 4907, 7.01,
         "w3 p7 882,328 882,328>912,328 w5 1003,327",
         "w3 p7 882,256>882,400 882,328>912,328 w5 991,280");
     // -0.62 → 0.62, 0.01; t = -0.61 … 0.62, 124 steps.
-    row("Ь", -0.62, 0.62, 0.01, false, 124, 868, 0.62,
+    letterRoutineRow("Ь", -0.62, 0.62, 0.01, false, 124, 868, 0.62,
         "w3 p7 896,327>896,257 955,328 896,327>915,327 896,399>915,399",
         "w3 p7 896,327>896,398 954,399 896,327>952,327 896,399>952,399");
     // -0.62 → 0.62, 0.01; t = -0.61 … 0.62, 124 steps.
-    row("Ъ", -0.62, 0.62, 0.01, false, 124, 868, 0.62,
+    letterRoutineRow("Ъ", -0.62, 0.62, 0.01, false, 124, 868, 0.62,
         "w3 p7 896,327>896,257 955,328 896,327>915,327 896,399>915,399 878,257>896,257",
         "w3 p7 896,327>896,398 954,399 896,327>952,327 896,399>952,399 878,257>896,257");
     // -0.62 → 0.62, 0.01; t = -0.61 … 0.62, 124 steps.
-    row("Ы", -0.62, 0.62, 0.01, false, 124, 868, 0.62,
+    letterRoutineRow("Ы", -0.62, 0.62, 0.01, false, 124, 868, 0.62,
         "w3 p7 886,400 955,328 888,327>915,327 888,399>915,399 998,400",
         "w3 p7 886,256 954,399 888,327>952,327 888,399>952,399 998,256");
     // -0.62 → 0.62, 0.01; t = -0.61 … 0.62, 124 steps.
-    row("Я", -0.62, 0.62, 0.01, false, 124, 868, 0.62,
+    letterRoutineRow("Я", -0.62, 0.62, 0.01, false, 124, 868, 0.62,
         "w3 p7 932,256 987,326>987,255 933,256>987,256 934,333>984,333 924,365>954,333",
         "w3 p7 933,333 987,326>987,398 933,256>987,256 934,333>984,333 924,365>894,398");
     }
     void everyRoutine() {
-        QFETCH(QString, letter);
-        QFETCH(double, start);
-        QFETCH(double, end);
-        QFETCH(double, step);
-        QFETCH(bool, caller);
-        QFETCH(int, steps);
-        QFETCH(int, pauseMs);
-        QFETCH(double, lastT);
-        QFETCH(QString, first);
-        QFETCH(QString, last);
         TestSurface ts;
-        setUpCaller();
-        // A routine with its own range must not care what the last drawing left.
-        plotState.paramStart = caller ? start : 50;
-        plotState.paramEnd = caller ? end : -50;
-        ts.canvas().setPenColor(kTeal);
-        StrokeTrace trace(ts.canvas());
-        QVERIFY(hasLargeLetterRoutine(letter[0]));
-        LargeLetterRoutine(letter[0]);
-        compareSteps(trace.tokens(), steps, first, last);
-        QCOMPARE(pacing::requestedPauseMs(), pauseMs);
-        QCOMPARE(plotState.paramStart, start);
-        QCOMPARE(plotState.paramEnd, end);
-        QCOMPARE(plotState.paramStep, step);
-        QVERIFY(std::abs(plotState.paramValue - lastT) < 1e-9);
-        QCOMPARE(ts.canvas().penColor(), kTeal);  // the letter keeps the caller's colour
+        checkLetterRoutine(ts.canvas(), hasLargeLetterRoutine, LargeLetterRoutine, kTeal);
     }
 
     void shortIDrawsILetterThenItsBreve() {
