@@ -23,6 +23,8 @@ const QStringList kTyping = {"x",   "2-1.2*x*x", "sin(x)", "0",   "3",  ",",  ".
 
 // Nested handlers beyond this depth are not started by the walk itself.
 constexpr int kMaxDepth = 4;
+// While a drawing runs, one in this many of its event turns brings the next event.
+constexpr quint32 kNestedOdds = 256;
 }  // namespace
 
 Monkey::Monkey(TForm1& form, quint64 seed, int events)
@@ -47,6 +49,9 @@ void Monkey::schedule() {
             return;
         }
         schedule();
+        // Inside a running drawing the pupil acts only now and then, so that drawings also run to
+        // their end and much of the walk happens on a quiet window.
+        if (depth_ > 0 && random_.bounded(kNestedOdds) != 0) return;
         step();
     });
 }
@@ -57,7 +62,7 @@ void Monkey::step() {
     maxDepth_ = std::max(maxDepth_, depth_);
     ++sent_;
     if (exitAt_ != 0 && sent_ == exitAt_) {
-        log_ << "exit";
+        note("exit");
         form_.menuItem("N10").trigger();
     } else {
         act();
@@ -83,8 +88,8 @@ void Monkey::clickSomething(Qt::MouseButton button) {
     QWidget* w = targets.at(static_cast<int>(random_.bounded(static_cast<quint32>(targets.size()))));
     const QPoint at(static_cast<int>(random_.bounded(static_cast<quint32>(std::max(1, w->width())))),
                     static_cast<int>(random_.bounded(static_cast<quint32>(std::max(1, w->height())))));
-    log_ << QString("%1 %2 (%3,%4)").arg(button == Qt::LeftButton ? "click" : "right").arg(w->objectName())
-                .arg(at.x()).arg(at.y());
+    note(QString("%1 %2 (%3,%4)").arg(button == Qt::LeftButton ? "click" : "right").arg(w->objectName())
+             .arg(at.x()).arg(at.y()));
     QWidget* receiver = w;
     if (auto* list = qobject_cast<QListWidget*>(w)) receiver = list->viewport();
     if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) receiver = memo->viewport();
@@ -107,7 +112,7 @@ void Monkey::typeSomething() {
     if (boxes.isEmpty()) return;
     QWidget* box = boxes.at(static_cast<int>(random_.bounded(static_cast<quint32>(boxes.size()))));
     const QString text = kTyping.at(static_cast<int>(random_.bounded(static_cast<quint32>(kTyping.size()))));
-    log_ << QString("type %1 \"%2\"").arg(box->objectName(), text);
+    note(QString("type %1 \"%2\"").arg(box->objectName(), text));
     QPointer<QWidget> alive(box);
     box->setFocus();
     for (QChar c : text) {
@@ -127,6 +132,19 @@ void Monkey::chooseMenuItem() {
         if (a->isEnabled() && !a->objectName().isEmpty() && a->objectName() != "N10" && !a->menu()) items << a;
     if (items.isEmpty()) return;
     QAction* a = items.at(static_cast<int>(random_.bounded(static_cast<quint32>(items.size()))));
-    log_ << "menu " + a->objectName();
+    note("menu " + a->objectName());
     a->trigger();
+}
+
+void Monkey::traceTo(const QString& path) {
+    trace_.setFileName(path);
+    if (!trace_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        qWarning("cannot write the walk's trace to %s", qPrintable(path));
+}
+
+void Monkey::note(const QString& line) {
+    log_ << line;
+    if (!trace_.isOpen()) return;
+    trace_.write(QString("%1 d%2 %3\n").arg(sent_).arg(depth_).arg(line).toUtf8());
+    trace_.flush();
 }

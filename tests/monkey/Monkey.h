@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QEventLoop>
+#include <QFile>
 #include <QObject>
 #include <QRandomGenerator>
 #include <QStringList>
@@ -22,6 +23,9 @@ public:
 
     // Chooses "Выход" at this event (0: never).
     void exitAt(int event) { exitAt_ = event; }
+    // Also writes every event to this file as it is sent, so a walk that hangs or dies names its
+    // last event.
+    void traceTo(const QString& path);
     int maxDepth() const { return maxDepth_; }
     const QStringList& log() const { return log_; }
 
@@ -32,6 +36,7 @@ private:
     void clickSomething(Qt::MouseButton button);
     void typeSomething();
     void chooseMenuItem();
+    void note(const QString& line);
 
     TForm1& form_;
     QRandomGenerator random_;
@@ -41,5 +46,6 @@ private:
     int depth_ = 0;
     int maxDepth_ = 0;
     QStringList log_;
+    QFile trace_;
     QEventLoop* loop_ = nullptr;
 };

@@ -31,11 +31,15 @@ private slots:
         const int events = envInt("LITERON_MONKEY_EVENTS", 5000);
         FormFixture f;
         Monkey monkey(f.form(), seed, events);
+        if (const QString trace = qEnvironmentVariable("LITERON_MONKEY_TRACE"); !trace.isEmpty())
+            monkey.traceTo(QString("%1-seed%2.log").arg(trace).arg(seed));
+        QElapsedTimer clock;
+        clock.start();
         const int sent = monkey.run();
         QCOMPARE(sent, events);
         QVERIFY(monkey.maxDepth() >= 2);  // some events did arrive inside a running drawing
-        qInfo("seed %llu: %d events, nesting up to %d, %zu messages answered", seed, sent, monkey.maxDepth(),
-              f.messages().shown().size());
+        qInfo("seed %llu: %d events in %.0f s, nesting up to %d, %zu messages answered", seed, sent,
+              clock.elapsed() / 1000.0, monkey.maxDepth(), f.messages().shown().size());
     }
 
     void exitAtRandomMoments_data() {
