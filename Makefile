@@ -40,11 +40,13 @@ MONKEY_EVENTS ?= 10000
 MONKEY_ENV = QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=3600000 \
   LITERON_MONKEY_EVENTS=$$(( $(MONKEY_EVENTS) / 2 )) LITERON_MONKEY_SEEDS=1 \
   ASAN_OPTIONS=detect_leaks=1:halt_on_error=1
-# Two walks of half the events each, with their own seeds, one per core.
+# Two walks of half the events each, with their own seeds, one per core. The second brings an
+# event at every turn of a running drawing, so nearly all of it happens inside drawings.
 monkey-asan: deps
 	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLITERON_SANITIZE=ON
 	cmake --build $(BUILD)-asan --target test_monkey -j $(JOBS)
-	$(MONKEY_ENV) LITERON_MONKEY_FIRST_SEED=2 $(BUILD)-asan/tests/monkey/test_monkey randomWalk \
+	$(MONKEY_ENV) LITERON_MONKEY_FIRST_SEED=2 LITERON_MONKEY_NESTED_ODDS=1 \
+	  $(BUILD)-asan/tests/monkey/test_monkey randomWalk \
 	  > $(BUILD)-asan/monkey-seed2.log 2>&1 & second=$$!; \
 	$(MONKEY_ENV) LITERON_MONKEY_FIRST_SEED=1 $(BUILD)-asan/tests/monkey/test_monkey; first=$$?; \
 	wait $$second; status=$$?; cat $(BUILD)-asan/monkey-seed2.log; \

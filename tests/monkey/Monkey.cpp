@@ -23,8 +23,6 @@ const QStringList kTyping = {"x",   "2-1.2*x*x", "sin(x)", "0",   "3",  ",",  ".
 
 // Nested handlers beyond this depth are not started by the walk itself.
 constexpr int kMaxDepth = 4;
-// While a drawing runs, one in this many of its event turns brings the next event.
-constexpr quint32 kNestedOdds = 256;
 }  // namespace
 
 Monkey::Monkey(TForm1& form, quint64 seed, int events)
@@ -51,7 +49,7 @@ void Monkey::schedule() {
         schedule();
         // Inside a running drawing the pupil acts only now and then, so that drawings also run to
         // their end and much of the walk happens on a quiet window.
-        if (depth_ > 0 && random_.bounded(kNestedOdds) != 0) return;
+        if (depth_ > 0 && random_.bounded(nestedOdds_) != 0) return;
         step();
     });
 }

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QRandomGenerator>
 #include <QStringList>
+#include <algorithm>
 #include <functional>
 
 class TForm1;
@@ -23,6 +24,9 @@ public:
 
     // Chooses "Выход" at this event (0: never).
     void exitAt(int event) { exitAt_ = event; }
+    // While a drawing runs, one in this many of its event turns brings the next event (1: every
+    // turn, so nearly the whole walk happens inside drawings).
+    void setNestedOdds(quint32 odds) { nestedOdds_ = std::max<quint32>(1, odds); }
     // Also writes every event to this file as it is sent, so a walk that hangs or dies names its
     // last event.
     void traceTo(const QString& path);
@@ -43,6 +47,7 @@ private:
     int events_;
     int sent_ = 0;
     int exitAt_ = 0;
+    quint32 nestedOdds_ = 256;
     int depth_ = 0;
     int maxDepth_ = 0;
     QStringList log_;

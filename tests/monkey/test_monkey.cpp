@@ -33,6 +33,8 @@ private slots:
         Monkey monkey(f.form(), seed, events);
         if (const QString trace = qEnvironmentVariable("LITERON_MONKEY_TRACE"); !trace.isEmpty())
             monkey.traceTo(QString("%1-seed%2.log").arg(trace).arg(seed));
+        if (const int odds = envInt("LITERON_MONKEY_NESTED_ODDS", 0); odds > 0)
+            monkey.setNestedOdds(static_cast<quint32>(odds));
         QElapsedTimer clock;
         clock.start();
         const int sent = monkey.run();
