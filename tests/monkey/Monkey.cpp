@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -26,7 +27,11 @@ constexpr int kMaxDepth = 4;
 }  // namespace
 
 Monkey::Monkey(TForm1& form, quint64 seed, int events)
-    : form_(form), random_(static_cast<quint32>(seed ^ (seed >> 32))), events_(events) {}
+    : form_(form), random_(static_cast<quint32>(seed ^ (seed >> 32))), events_(events) {
+    // A day between ticks: the clock never fires these timers during a walk; letTimePass() does.
+    timers_ = form_.findChildren<QTimer*>(QRegularExpression("^Timer\\d+$"), Qt::FindDirectChildrenOnly);
+    for (QTimer* t : timers_) t->setInterval(24 * 60 * 60 * 1000);
+}
 
 int Monkey::run() {
     QEventLoop loop;
@@ -73,7 +78,8 @@ void Monkey::act() {
     if (roll < 60) clickSomething(Qt::LeftButton);
     else if (roll < 68) clickSomething(Qt::RightButton);
     else if (roll < 85) typeSomething();
-    else chooseMenuItem();
+    else if (roll < 95) chooseMenuItem();
+    else letTimePass();
 }
 
 void Monkey::clickSomething(Qt::MouseButton button) {
@@ -132,6 +138,18 @@ void Monkey::chooseMenuItem() {
     QAction* a = items.at(static_cast<int>(random_.bounded(static_cast<quint32>(items.size()))));
     note("menu " + a->objectName());
     a->trigger();
+}
+
+// A while passes: every running timer ticks a few times, as its interval would make it.
+void Monkey::letTimePass() {
+    const int ticks = 1 + static_cast<int>(random_.bounded(40u));
+    note(QString("wait %1 ticks").arg(ticks));
+    for (QTimer* t : timers_) {
+        for (int i = 0; i < ticks && t->isActive(); ++i) {
+            QTimerEvent tick(t->timerId());
+            QCoreApplication::sendEvent(t, &tick);
+        }
+    }
 }
 
 void Monkey::traceTo(const QString& path) {

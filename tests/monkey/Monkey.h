@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QRandomGenerator>
 #include <QStringList>
+#include <QTimer>
 #include <algorithm>
 #include <functional>
 
@@ -13,7 +14,8 @@ class TForm1;
 // A seeded random walk over the window as a restless pupil would make it: clicks, right clicks,
 // key presses and typed text on every visible, enabled control of whatever screen is up, menu
 // commands, and all of it also while a drawing runs (the walk goes on from inside the drawing's
-// event processing, so handlers nest).
+// event processing, so handlers nest). The window's interval timers tick only when the walk lets
+// time pass, so a walk depends on its seed alone and not on the speed of the machine.
 class Monkey : public QObject {
     Q_OBJECT
 public:
@@ -40,6 +42,7 @@ private:
     void clickSomething(Qt::MouseButton button);
     void typeSomething();
     void chooseMenuItem();
+    void letTimePass();
     void note(const QString& line);
 
     TForm1& form_;
@@ -50,6 +53,7 @@ private:
     quint32 nestedOdds_ = 256;
     int depth_ = 0;
     int maxDepth_ = 0;
+    QList<QTimer*> timers_;  // the window's interval timers; they tick when the walk says so
     QStringList log_;
     QFile trace_;
     QEventLoop* loop_ = nullptr;
