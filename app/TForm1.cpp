@@ -63,6 +63,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
         auto* timer = new QTimer(this);
         timer->setObjectName(t.name);
         timer->setInterval(t.intervalMs);
+        pacing::adoptWindowTimer(timer);
     }
 
     setUpIntroduction();

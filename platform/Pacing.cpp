@@ -1,6 +1,8 @@
 #include "Pacing.h"
 
 #include <QCoreApplication>
+#include <QTimer>
+#include <QTimerEvent>
 #include <chrono>
 #include <thread>
 
@@ -9,6 +11,22 @@ namespace {
 bool g_pauses = true;
 bool g_quitting = false;
 long long g_requested = 0;
+bool g_clockDrivesTimers = true;
+std::function<void()> g_eventPassHook;
+const QEvent* g_tick = nullptr;  // the one timer event let through while the clock is away
+
+// Drops the clock's timer events of an adopted timer while the clock does not drive them.
+class TimerGate : public QObject {
+  protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        return e->type() == QEvent::Timer && !g_clockDrivesTimers && e != g_tick;
+    }
+};
+
+TimerGate& gate() {
+    static TimerGate g;
+    return g;
+}
 }  // namespace
 
 void pause(int ms) {
@@ -30,10 +48,28 @@ void pause(int ms) {
     lastEnd = until > now ? until : now;
 }
 
-void processPendingEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void processPendingEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (g_eventPassHook) g_eventPassHook();
+}
+
+void setEventPassHook(std::function<void()> hook) { g_eventPassHook = std::move(hook); }
 
 bool quitting() { return g_quitting; }
 void setQuitting(bool value) { g_quitting = value; }
+
+void adoptWindowTimer(QTimer* timer) { timer->installEventFilter(&gate()); }
+void setClockDrivesTimers(bool drives) { g_clockDrivesTimers = drives; }
+bool clockDrivesTimers() { return g_clockDrivesTimers; }
+
+void tick(QTimer& timer) {
+    if (!timer.isActive()) return;
+    QTimerEvent event(timer.timerId());
+    const QEvent* outer = g_tick;
+    g_tick = &event;
+    QCoreApplication::sendEvent(&timer, &event);
+    g_tick = outer;
+}
 
 void setPausesEnabled(bool enabled) { g_pauses = enabled; }
 bool pausesEnabled() { return g_pauses; }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <functional>
+
+class QTimer;
+
 // Time and event pacing for every drawing loop. Loops call nothing else for time, so tests can
 // switch the pauses off in one place and read back how long the program asked to wait.
 namespace pacing {
@@ -15,6 +19,18 @@ void processPendingEvents();
 // True once the main window has been closed: every drawing loop stops at its next test.
 bool quitting();
 void setQuitting(bool value);
+
+// The window's interval timers tick by the clock in the program. Tests and the random walk take
+// the clock away and tick the timers themselves, so that what they see never depends on how busy
+// or fast the machine is. Every window timer is adopted once, when it is made.
+void adoptWindowTimer(QTimer* timer);
+void setClockDrivesTimers(bool drives);
+bool clockDrivesTimers();
+// One tick of a running window timer, as its interval would bring it; nothing when it is stopped.
+void tick(QTimer& timer);
+
+// Test hook: runs at the end of every event pass (a timer that ticks at each pass, say).
+void setEventPassHook(std::function<void()> hook);
 
 // Test hook: with pauses off, pause() only adds to the requested total.
 void setPausesEnabled(bool enabled);

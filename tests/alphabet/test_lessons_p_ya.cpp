@@ -683,7 +683,7 @@ void setTheScene(FormFixture& f, const Expected& e) {
     plotState.stepDelayMs = 0;  // the small letter then asks for no pause
     // A hint tick at every event pass, so that whatever the lesson writes into Label1 before its
     // last event pass is overwritten.
-    f.form().timer("Timer2").setInterval(0);
+    pacing::setEventPassHook([&f] { pacing::tick(f.form().timer("Timer2")); });
     pacing::resetRequestedPause();
 }
 

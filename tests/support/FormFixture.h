@@ -21,22 +21,26 @@ inline void typeText(QWidget* w, const QString& text) {
     }
 }
 
-// A fresh main window, offscreen, with pauses off and message boxes recorded.
+// A fresh main window, offscreen, with pauses off and message boxes recorded. The window's timers
+// tick only when a test says so (pacing::tick), never by the clock.
 class FormFixture {
 public:
     FormFixture() {
         pacing::setPausesEnabled(false);
         pacing::setQuitting(false);
         pacing::resetRequestedPause();
+        pacing::setClockDrivesTimers(false);
         plotState = PlotState{};
         form_ = std::make_unique<TForm1>();
         form_->show();
         pacing::processPendingEvents();
     }
     ~FormFixture() {
+        pacing::setEventPassHook(nullptr);
         form_.reset();
         pacing::setQuitting(false);
         pacing::setPausesEnabled(true);
+        pacing::setClockDrivesTimers(true);
     }
 
     TForm1& form() { return *form_; }
