@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the parser fuzz target with clang (libFuzzer, ASan, UBSan) into OUTDIR and runs it for
 # SECONDS on the seed corpus. Exits non-zero on any finding: crash, sanitizer report, leak,
-# timeout or slow compile.
+# timeout or costly compile.
 #   fuzz/run.sh SECONDS OUTDIR
 set -eu
 if [ $# -ne 2 ]; then

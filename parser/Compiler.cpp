@@ -140,11 +140,23 @@ class TreeBuilder {
     std::deque<double> cells_;
 };
 
+thread_local std::size_t g_lastWork = 0;
+
+// Records the recognisers' work when a compile ends, by success or by an error.
+struct WorkRecord {
+    const TermRecognizer& recognizer;
+    ~WorkRecord() { g_lastWork = recognizer.probes(); }
+};
+
 }  // namespace
+
+std::size_t lastCompileWork() { return g_lastWork; }
 
 std::unique_ptr<CompiledProgram> compileExpression(std::string_view text,
                                                    const RecognizerTables& tables) {
+    g_lastWork = 0;
     TermRecognizer recognizer(prepareExpression(text), tables);
+    const WorkRecord record{recognizer};
     int a = 0;
     int b = static_cast<int>(recognizer.text().size());
     recognizer.stripBrackets(a, b);

@@ -28,4 +28,9 @@ inline constexpr int kMaxPosition = 50;
 std::unique_ptr<CompiledProgram> compileExpression(std::string_view text,
                                                    const RecognizerTables& tables);
 
+// The work of this thread's last compile, failed or not: the questions asked of the
+// recognisers' memory. It counts what compiling costs without a clock, so a test of how compile
+// cost grows with the text gives the same answer on any machine.
+std::size_t lastCompileWork();
+
 }  // namespace parser

@@ -35,7 +35,7 @@ private slots:
             monkey.traceTo(QString("%1-seed%2.log").arg(trace).arg(seed));
         if (const int odds = envInt("LITERON_MONKEY_NESTED_ODDS", 0); odds > 0)
             monkey.setNestedOdds(static_cast<quint32>(odds));
-        QElapsedTimer clock;
+        QElapsedTimer clock;  // clock: printed only
         clock.start();
         const int sent = monkey.run();
         QCOMPARE(sent, events);
