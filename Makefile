@@ -1,39 +1,59 @@
-# Литерон — build, run and test.
-#   make run   install what is missing, build, start the program
-#   make test  install what is missing, build, run every test headless
+# Литерон — build, run, test and package.
+#   make run      install what the program needs, build it, start it
+#   make test     install what the tests need too, build everything, run every test headless
+#   make bench    the benchmarks, on a Release build
+#   make package  a Debian package, checked by lintian
 
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+CONFIG  := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-# Every Debian package the build, tests, benchmarks and fuzzing need.
-PACKAGES := build-essential cmake qt6-base-dev libgl-dev libjpeg62-turbo-dev \
-            libgtest-dev libbenchmark-dev libmuparser-dev clang libclang-rt-14-dev \
-            fonts-liberation fonts-urw-base35 xvfb xauth
+# What building and running the program needs: a compiler, CMake, Qt, libjpeg, the fonts.
+RUN_PACKAGES := build-essential cmake qt6-base-dev libgl-dev libjpeg62-turbo-dev \
+                fonts-liberation fonts-urw-base35
+# What the tests, benchmarks, fuzzing and the format check need on top.
+DEV_PACKAGES := $(RUN_PACKAGES) libgtest-dev libbenchmark-dev libmuparser-dev clang \
+                libclang-rt-14-dev clang-format xvfb xauth
+# What building and checking the Debian package needs on top of the program's.
+PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev lintian
 
-.PHONY: deps build run test monkey-asan bench clean
-
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+# Installs the missing packages of a list: $(call install,list)
+define install
+	@missing=""; for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
+endef
 
-$(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+.PHONY: deps deps-dev deps-package build build-dev run test format format-check monkey-asan \
+        bench package clean
 
-build: deps $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS)
+deps:
+	$(call install,$(RUN_PACKAGES))
+deps-dev:
+	$(call install,$(DEV_PACKAGES))
+deps-package:
+	$(call install,$(PACKAGE_PACKAGES))
+
+# The program alone: `make run` builds nothing of the tests.
+build: deps
+	[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) $(CONFIG)
+	cmake --build $(BUILD) --target literon -j $(JOBS)
 
 run: build
 	$(BUILD)/app/literon
 
+build-dev: deps-dev
+	cmake -S . -B $(BUILD) $(CONFIG) -DLITERON_DEVELOPER=ON
+	cmake --build $(BUILD) -j $(JOBS)
+
 # The random walk over the window on a build with AddressSanitizer and UndefinedBehaviorSanitizer
 # runs first; CTest's summary closes the output.
-test: build monkey-asan
+test: build-dev monkey-asan
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 MONKEY_EVENTS ?= 10000
@@ -42,8 +62,8 @@ MONKEY_ENV = QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=3600000 \
   ASAN_OPTIONS=detect_leaks=1:halt_on_error=1
 # Two walks of half the events each, with their own seeds, one per core. The second brings an
 # event at every turn of a running drawing, so nearly all of it happens inside drawings.
-monkey-asan: deps
-	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLITERON_SANITIZE=ON
+monkey-asan: deps-dev
+	cmake -S . -B $(BUILD)-asan $(CONFIG) -DLITERON_DEVELOPER=ON -DLITERON_SANITIZE=ON
 	cmake --build $(BUILD)-asan --target test_monkey -j $(JOBS)
 	$(MONKEY_ENV) LITERON_MONKEY_FIRST_SEED=2 LITERON_MONKEY_NESTED_ODDS=1 \
 	  $(BUILD)-asan/tests/monkey/test_monkey randomWalk \
@@ -52,9 +72,27 @@ monkey-asan: deps
 	wait $$second; status=$$?; cat $(BUILD)-asan/monkey-seed2.log; \
 	[ $$first -eq 0 ] && [ $$status -eq 0 ]
 
-bench: build
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
-	bench/startup.sh $(BUILD)
+# Every C++ file of the project in the layout of .clang-format.
+CXX_FILES = git ls-files '*.cpp' '*.h'
+format: deps-dev
+	$(CXX_FILES) | xargs clang-format -i
+format-check: deps-dev
+	$(CXX_FILES) | xargs clang-format --dry-run --Werror
+
+bench: deps-dev
+	cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release -DLITERON_DEVELOPER=ON
+	cmake --build $(BUILD)-release -j $(JOBS)
+	@for b in $(BUILD)-release/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+	bench/startup.sh $(BUILD)-release
+
+# literon_<version>_<arch>.deb in this folder, then lintian's verdict on it.
+package: deps-package
+	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DLITERON_DEVELOPER=OFF
+	cmake --build $(BUILD)-package -j $(JOBS)
+	rm -f $(BUILD)-package/literon_*.deb
+	cd $(BUILD)-package && cpack -G DEB
+	cp $(BUILD)-package/literon_*.deb .
+	lintian --fail-on error --info literon_*.deb
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-release $(BUILD)-package
