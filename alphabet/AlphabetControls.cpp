@@ -10,6 +10,7 @@ constexpr const char* kPartBar = "pen=teal/1; brush=teal";
 constexpr const char* kPartBarGreen = "pen=green/1; brush=green";
 constexpr const char* kStrip = "transparent";
 
+// clang-format off
 const ControlRow kAlphabetControls[] = {
     // The alphabet keyboard in a Russian typewriter layout; Label38 marks the chosen letter.
     {"Label10", "label", "Panel3", 2, 8, 25, 25, true, "Й", kAlphabetKey},
@@ -162,6 +163,9 @@ const ControlRow kAlphabetControls[] = {
     {"Label144", "label", "", 990, 290, 20, 20, false, "", kStrip},
     {"label228", "label", "", 990, 320, 20, 20, false, "", kStrip},
 };
+// clang-format on
 }  // namespace
 
-std::span<const ControlRow> alphabetControls() { return kAlphabetControls; }
+std::span<const ControlRow> alphabetControls() {
+    return kAlphabetControls;
+}

@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "Controls.h"
-#include "Groups.h"
 #include "Draw.h"
+#include "Groups.h"
 #include "LetterLesson.h"
 #include "Pacing.h"
 #include "Plane.h"
@@ -18,7 +18,6 @@
 #include "WindowDescription.h"
 
 namespace {
-
 
 QWidget& ctl(const char* name) {
     return window::control(QString::fromUtf8(name));

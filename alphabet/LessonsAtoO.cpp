@@ -28,9 +28,16 @@ std::vector<PreviewStroke> eStrokes() {
 
 // One arc of a dot of "Ё": t runs two steps a pass.
 PreviewLoop joArc(PreviewStroke arc) {
-    return {.from = -0.18, .step = 0.001, .below = 0.18, .pen = 2, .pauseMs = 2, .strokes = {arc}, .stepTwicePerPass = true};
+    return {.from = -0.18,
+            .step = 0.001,
+            .below = 0.18,
+            .pen = 2,
+            .pauseMs = 2,
+            .strokes = {arc},
+            .stepTwicePerPass = true};
 }
 
+// clang-format off
 std::vector<LetterLesson> buildRows() {
     std::vector<LetterLesson> rows;
 
@@ -594,6 +601,7 @@ std::vector<LetterLesson> buildRows() {
 
     return rows;
 }
+// clang-format on
 
 }  // namespace
 

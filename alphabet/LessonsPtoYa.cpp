@@ -7,6 +7,7 @@
 namespace {
 
 // clang-format off: one row reads as the lesson is written.
+// clang-format off
 std::vector<LetterLesson> buildRows() {
     std::vector<LetterLesson> rows;
 

@@ -26,4 +26,6 @@ const HandlerBinding kBindings[] = {
 };
 }
 
-std::span<const HandlerBinding> handlerBindings() { return kBindings; }
+std::span<const HandlerBinding> handlerBindings() {
+    return kBindings;
+}

@@ -55,7 +55,8 @@ void TForm1::setUpIntroduction() {
     auto& memo = ctl<QPlainTextEdit>("Memo1");
     memo.setPlainText(introductionLines().join('\n'));
     // The text is set before the change handler is attached: only the user's edits hide it.
-    connect(&memo, &QPlainTextEdit::textChanged, this, [this] { runHandler(&TForm1::Memo1Change); });
+    connect(&memo, &QPlainTextEdit::textChanged, this,
+            [this] { runHandler(&TForm1::Memo1Change); });
     memo.viewport()->installEventFilter(this);
 }
 
@@ -66,9 +67,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e) {
     return QMainWindow::eventFilter(watched, e);
 }
 
-void TForm1::N1Click() { ctl("Memo1").show(); }
-void TForm1::Memo1Click() { ctl("Memo1").hide(); }
-void TForm1::Memo1Change() { ctl("Memo1").hide(); }
+void TForm1::N1Click() {
+    ctl("Memo1").show();
+}
+void TForm1::Memo1Click() {
+    ctl("Memo1").hide();
+}
+void TForm1::Memo1Change() {
+    ctl("Memo1").hide();
+}
 
 void TForm1::N2Click() {
     ctl("Panel2").show();

@@ -30,7 +30,8 @@ void TForm1::wipeWorkArea() {
 }
 
 void TForm1::setSlotsEnabled(bool enabled) {
-    for (const QString& n : groups::slotsEnabledByMode()) ctl(n.toUtf8().constData()).setEnabled(enabled);
+    for (const QString& n : groups::slotsEnabledByMode())
+        ctl(n.toUtf8().constData()).setEnabled(enabled);
     ctl("Image37").setEnabled(enabled);
 }
 
@@ -77,8 +78,12 @@ void TForm1::enterAlphabet(bool fromCaption) {
     hideGroup(groups::templatePictures());
 }
 
-void TForm1::N6Click() { enterAlphabet(false); }
-void TForm1::Label145Click() { enterAlphabet(true); }
+void TForm1::N6Click() {
+    enterAlphabet(false);
+}
+void TForm1::Label145Click() {
+    enterAlphabet(true);
+}
 
 // --- Text -------------------------------------------------------------------------------------
 
@@ -117,8 +122,12 @@ void TForm1::enterText(bool fromCaption) {
     hideGroup(groups::templatePictures());
 }
 
-void TForm1::N7Click() { enterText(false); }
-void TForm1::Label146Click() { enterText(true); }
+void TForm1::N7Click() {
+    enterText(false);
+}
+void TForm1::Label146Click() {
+    enterText(true);
+}
 
 // --- Function ---------------------------------------------------------------------------------
 
@@ -156,10 +165,18 @@ void TForm1::enterFunction(bool fromCaption) {
     ctl("Image37").hide();
 }
 
-void TForm1::N8Click() { enterFunction(false); }
-void TForm1::Label147Click() { enterFunction(true); }
+void TForm1::N8Click() {
+    enterFunction(false);
+}
+void TForm1::Label147Click() {
+    enterFunction(true);
+}
 
 // --- The bars ---------------------------------------------------------------------------------
 
-void TForm1::Panel1Click() { ctl("Label151").show(); }
-void TForm1::Panel2Click() { ctl("Panel2").hide(); }
+void TForm1::Panel1Click() {
+    ctl("Label151").show();
+}
+void TForm1::Panel2Click() {
+    ctl("Panel2").hide();
+}

@@ -7,6 +7,7 @@ namespace {
 // The credit line of the author panel: the author's name and town, eight blanks between.
 constexpr const char* kCorsiva24 = "font=Monotype Corsiva/24/bi; fg=blue";
 
+// clang-format off
 const ControlRow kShellControls[] = {
     {"Image41", "picture", "", 680, 56, 521, 657, true, "", "picture=start; stretch"},
     {"Label181", "label", "", 112, 208, 393, 129, true, "Литерон графиками математических функций",
@@ -111,7 +112,7 @@ const ControlRow kShellControls[] = {
     {"Label60", "label", "", 1055, 305, 60, 16, false, "", "font=MS Sans Serif/13/b; fg=red; transparent; autosize"},
     {"Label61", "label", "", 720, 248, 200, 22, false, "", "transparent; autosize"},
 };
-
+// clang-format on
 
 const MenuRow kShellMenu[] = {
     {"File1", "", "File", true},
@@ -142,5 +143,9 @@ const MenuRow kShellMenu[] = {
 };
 }  // namespace
 
-std::span<const ControlRow> shellControls() { return kShellControls; }
-std::span<const MenuRow> shellMenu() { return kShellMenu; }
+std::span<const ControlRow> shellControls() {
+    return kShellControls;
+}
+std::span<const MenuRow> shellMenu() {
+    return kShellMenu;
+}

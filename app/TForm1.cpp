@@ -11,8 +11,6 @@
 #include "AlphabetMode.h"
 #include "AppPictures.h"
 #include "FunctionControls.h"
-#include "TextControls.h"
-#include "TextMode.h"
 #include "FunctionMode.h"
 #include "FunctionState.h"
 #include "Handlers.h"
@@ -21,6 +19,8 @@
 #include "Pacing.h"
 #include "PartPicking.h"
 #include "ShellTables.h"
+#include "TextControls.h"
+#include "TextMode.h"
 #include "WindowDescription.h"
 
 namespace {
@@ -31,9 +31,10 @@ struct TimerRow {
 // All three are off until their screens start them.
 constexpr TimerRow kTimers[] = {{"Timer1", 100}, {"Timer2", 70}, {"Timer3", 140}};
 
-const char* const kCaptionsOverLetters[] = {"Label45", "Label46", "Label47", "Label48", "Label49", "Label50",
-                                            "Label51", "Label52", "Label53", "Label54", "Label55", "Label56",
-                                            "Label57", "Label58", "Label59", "Label60", "Label61", "Label65"};
+const char* const kCaptionsOverLetters[] = {"Label45", "Label46", "Label47", "Label48", "Label49",
+                                            "Label50", "Label51", "Label52", "Label53", "Label54",
+                                            "Label55", "Label56", "Label57", "Label58", "Label59",
+                                            "Label60", "Label61", "Label65"};
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
@@ -67,7 +68,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     }
 
     setUpIntroduction();
-    for (const char* edit : {"Edit1", "Edit2", "Edit3", "Edit4"}) keyboardlayout::follow(&ctl(edit));
+    for (const char* edit : {"Edit1", "Edit2", "Edit3", "Edit4"})
+        keyboardlayout::follow(&ctl(edit));
     bindHandlers();
     bindAlphabetMode();
     bindTextMode();
@@ -136,9 +138,10 @@ void TForm1::closeEvent(QCloseEvent* e) {
 // --- Start command and exit -------------------------------------------------------------------
 
 namespace {
-const char* const kFormulaLabels[] = {"Label44", "Label45", "Label46", "Label47", "Label48", "Label49",
-                                      "Label50", "Label51", "Label52", "Label53", "Label54", "Label55",
-                                      "Label56", "Label57", "Label58", "Label59", "Label60", "Label61"};
+const char* const kFormulaLabels[] = {"Label44", "Label45", "Label46", "Label47", "Label48",
+                                      "Label49", "Label50", "Label51", "Label52", "Label53",
+                                      "Label54", "Label55", "Label56", "Label57", "Label58",
+                                      "Label59", "Label60", "Label61"};
 }
 
 void TForm1::Label142Click() {
@@ -166,5 +169,9 @@ void TForm1::N9Click() {
     ctl("Panel2").hide();
 }
 
-void TForm1::Label31Click() { close(); }
-void TForm1::N10Click() { close(); }
+void TForm1::Label31Click() {
+    close();
+}
+void TForm1::N10Click() {
+    close();
+}

@@ -15,7 +15,7 @@ class QAction;
 // messages::dispatch, so no error ever reaches the event loop.
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -62,11 +62,11 @@ public:
     // Runs a handler as an event would: errors go to the default error display.
     void runHandler(void (TForm1::*handler)());
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
-private:
+  private:
     [[noreturn]] static void missingControl(const QString& name);
     void bindHandlers();
     void selfCheck() const;

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLocale>
 #include <cstdio>
 #include <exception>
 
@@ -6,7 +7,6 @@
 #include "Pacing.h"
 #include "TForm1.h"
 #include "TParser.h"
-#include <QLocale>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

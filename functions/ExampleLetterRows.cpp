@@ -8,6 +8,7 @@ namespace {
 using Edits = ExampleLetter::Edits;
 
 // The blanks after the semicolons of a list line: most examples write 3, 5 and 2.
+// clang-format off
 const graphlist::ListSeparators kExampleBlanks{";   y(", ";     Нач. знач. перемен.(", ";  Конечн. знач. перемен.("};
 const graphlist::ListSeparators kNarrowBlanks{";   y(", "; Нач. знач. перемен.(", "; Конечн. знач. перемен.("};
 const graphlist::ListSeparators kEvenBlanks{";   y(", ";  Нач. знач. перемен.(", ";  Конечн. знач. перемен.("};
@@ -140,12 +141,15 @@ const ExampleLetter kExamples[] = {
                 {"2-1.2*x*x", "0.77+x", -0.75, 0.75}},
      .separators = kExampleBlanks},
 };
+// clang-format on
 
 }  // namespace
 
 namespace exampleletters {
 
-std::span<const ExampleLetter> rows() { return kExamples; }
+std::span<const ExampleLetter> rows() {
+    return kExamples;
+}
 
 const ExampleLetter* findByMenuItem(const char* menuItem) {
     for (const ExampleLetter& e : kExamples)

@@ -6,13 +6,13 @@
 #include <QStringList>
 
 #include "Controls.h"
-#include "Groups.h"
 #include "Draw.h"
 #include "ExampleLetters.h"
 #include "FunctionEntry.h"
 #include "FunctionState.h"
 #include "GraphList.h"
 #include "GraphTable.h"
+#include "Groups.h"
 #include "LetterStart.h"
 #include "Plane.h"
 #include "PlotState.h"

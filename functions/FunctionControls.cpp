@@ -12,6 +12,7 @@ constexpr const char* kValueText = "font=Arial/17/b; fg=purple";
 constexpr const char* kValueCaption = "font=Arial/11/b; fg=maroon; bg=moneygreen; wrap";
 constexpr const char* kHint = "font=Arial/12/b; fg=blue; bg=moneygreen; wrap";
 
+// clang-format off
 const ControlRow kFunctionControls[] = {
     // Letter keys; the blank key Label44 sits in the bottom row between "М" and "И".
     {"Label155", "label", "Panel5", 10, 8, 25, 25, true, "Й", kLetterKey},
@@ -150,6 +151,9 @@ const ControlRow kFunctionControls[] = {
     {"Label226", "label", "Panel7", 75, 184, 122, 15, false, "Удалить все графики",
      "font=Times New Roman/13/b; fg=yellow; bg=navy"},
 };
+// clang-format on
 }  // namespace
 
-std::span<const ControlRow> functionControls() { return kFunctionControls; }
+std::span<const ControlRow> functionControls() {
+    return kFunctionControls;
+}

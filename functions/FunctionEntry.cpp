@@ -22,6 +22,7 @@ struct PadKey {
 };
 constexpr int kAllFour = 0b11110, kFirstThree = 0b01110, kExpressions = 0b00110;
 
+// clang-format off
 const PadKey kPadKeys[] = {
     {"Label99", "0", kAllFour},      {"Label100", "1", kAllFour},     {"Label102", "2", kAllFour},
     {"Label112", "3", kAllFour},     {"Label111", "4", kAllFour},     {"Label123", "5", kAllFour},
@@ -33,11 +34,15 @@ const PadKey kPadKeys[] = {
     {"Label117", "sin(x)", kExpressions}, {"Label116", "cos(x)", kExpressions},
     {"Label120", "abs(x)", kExpressions}, {"Label229", "sqrt(x)", kExpressions},
 };
+// clang-format on
 
 const QString kExpressionChars = "\b()*+-./0123456789abcinosxy";
-const QString kBoxChars[] = {kExpressionChars, kExpressionChars + "qrt", "\b,-0123456789", "\b,0123456789"};
+const QString kBoxChars[] = {kExpressionChars, kExpressionChars + "qrt", "\b,-0123456789",
+                             "\b,0123456789"};
 
-QWidget& ctl(const char* name) { return window::control(name); }
+QWidget& ctl(const char* name) {
+    return window::control(name);
+}
 
 // The reminder stands beside the box being filled, for the first graph of a letter only.
 void remindAt(int box) {
@@ -53,7 +58,7 @@ void showPoint(bool point) {
 
 // Only the characters an edit box accepts reach it; each accepted one also joins the buffer.
 class KeyFilter : public QObject {
-public:
+  public:
     KeyFilter(QObject* parent, int box) : QObject(parent), box_(box) {}
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() != QEvent::KeyPress) return false;
@@ -64,12 +69,14 @@ public:
         return false;
     }
 
-private:
+  private:
     int box_;
 };
 }  // namespace
 
-QLineEdit& edit(int box) { return window::control<QLineEdit>(QString("Edit%1").arg(box)); }
+QLineEdit& edit(int box) {
+    return window::control<QLineEdit>(QString("Edit%1").arg(box));
+}
 
 bool accepts(int box, QChar c) {
     if (box < 1 || box > 4) return false;
@@ -81,7 +88,8 @@ void keypadKey(const char* key) {
         if (qstrcmp(k.key, key) != 0) continue;
         functionEntry.entryBuffer += QString::fromUtf8(k.text);
         const int stage = functionEntry.entryStage;
-        if (stage >= 1 && stage <= 4 && (k.stages & (1 << stage))) edit(stage).setText(functionEntry.entryBuffer);
+        if (stage >= 1 && stage <= 4 && (k.stages & (1 << stage)))
+            edit(stage).setText(functionEntry.entryBuffer);
         return;
     }
 }
@@ -154,7 +162,8 @@ void Label132Click() {
             ctl("Label174").setVisible(graphTable.graphCount == 0);
             break;
         case 2:
-            if (edit(1).text().isEmpty()) return refuse("Не введено значение аргумента !!!", {"Edit2", "Label42"});
+            if (edit(1).text().isEmpty())
+                return refuse("Не введено значение аргумента !!!", {"Edit2", "Label42"});
             ctl("Panel10").setEnabled(true);
             ctl("Label42").show();
             edit(2).show();
@@ -163,7 +172,8 @@ void Label132Click() {
             ctl("Label174").hide();
             break;
         case 3:
-            if (edit(2).text().isEmpty()) return refuse("Не введено значение функции!!! ", {"Edit3", "Label36"});
+            if (edit(2).text().isEmpty())
+                return refuse("Не введено значение функции!!! ", {"Edit3", "Label36"});
             ctl("Panel10").setEnabled(true);
             ctl("Label36").show();
             edit(3).show();
@@ -182,7 +192,8 @@ void Label132Click() {
             graphTable.entrySlot().startValue = localenumbers::textToFloat(edit(3).text());
             break;
         case 5:
-            if (edit(4).text().isEmpty()) return refuse("Не введено конечное значение переменной!!! ", {});
+            if (edit(4).text().isEmpty())
+                return refuse("Не введено конечное значение переменной!!! ", {});
             ctl("Panel10").setEnabled(false);
             graphTable.entrySlot().endValue = localenumbers::textToFloat(edit(4).text());
             ctl("Label148").show();
@@ -210,7 +221,8 @@ void bind() {
         e.installEventFilter(new KeyFilter(&e, box));
         // The layout switch sees a key before the filter, so Cyrillic keys arrive translated.
         keyboardlayout::follow(&e);
-        QObject::connect(&e, &QLineEdit::textChanged, &e, [change = changes[box - 1]] { messages::dispatch(change); });
+        QObject::connect(&e, &QLineEdit::textChanged, &e,
+                         [change = changes[box - 1]] { messages::dispatch(change); });
     }
 }
 

@@ -16,7 +16,7 @@ inline FunctionEntry functionEntry;
 // An expression parser owned by the window, found by its name (Parser1 for x, Parser2 for y).
 class ParserComponent : public QObject {
     Q_OBJECT
-public:
+  public:
     ParserComponent(QObject* owner, const QString& name) : QObject(owner) { setObjectName(name); }
     TParser parser;
 };

@@ -23,16 +23,22 @@ namespace {
 
 const QColor kGraphColour(255, 0, 0);
 const double kGraphStep = 0.01;
-const QString kListHint = QString(38, ' ') + "Выделить строку для её удаления или изменения с графиком";
-const QString kWidthNotice = "Значение переменной не должно превышать горизонтального размера буквы!" +
-                             QString(47, ' ') + "Ok ";
+const QString kListHint =
+    QString(38, ' ') + "Выделить строку для её удаления или изменения с графиком";
+const QString kWidthNotice =
+    "Значение переменной не должно превышать горизонтального размера буквы!" + QString(47, ' ') +
+    "Ok ";
 const QString kTooManyPoints =
     "Диапазон переменной больше 200: построены только первые 20000 точек графика.";
 
 int g_lastPoints = 0;
 
-QWidget& ctl(const char* name) { return window::control(name); }
-QListWidget& list() { return window::control<QListWidget>("ListBox1"); }
+QWidget& ctl(const char* name) {
+    return window::control(name);
+}
+QListWidget& list() {
+    return window::control<QListWidget>("ListBox1");
+}
 
 // The values of the two expressions at the points of the graph being drawn.
 struct Points {
@@ -58,7 +64,9 @@ double evaluate(TParser& p, double x) {
 }
 
 // An expression with RND gives another value at the second reading.
-bool readsTheSameTwice(double first, double x) { return evaluate(parser1(), x) == first; }
+bool readsTheSameTwice(double first, double x) {
+    return evaluate(parser1(), x) == first;
+}
 
 void reportInputError() {
     messages::show("Ошибка ввода !!!");
@@ -99,20 +107,29 @@ void forEachPoint(const GraphSlot& s, PointStep step) {
     g_lastPoints = index;
 }
 
-void erasePlane() { plane::wipe(); }
+void erasePlane() {
+    plane::wipe();
+}
 
 // The redraws count the graph slots with the plot state's delay field, which a letter drawn next
 // then pauses by.
 void redrawAll(int except = 0) {
-    for (plotState.stepDelayMs = 1; plotState.stepDelayMs <= graphTable.graphCount; ++plotState.stepDelayMs)
+    for (plotState.stepDelayMs = 1; plotState.stepDelayMs <= graphTable.graphCount;
+         ++plotState.stepDelayMs)
         if (plotState.stepDelayMs != except) redrawSlot(plotState.stepDelayMs);
 }
 }  // namespace
 
-int lastPointCount() { return g_lastPoints; }
+int lastPointCount() {
+    return g_lastPoints;
+}
 
-int pixelX(double x) { return roundHalfEven(x * 50 + plotState.originX); }
-int pixelY(double y) { return roundHalfEven((plotState.originY - 3) - y * 49); }
+int pixelX(double x) {
+    return roundHalfEven(x * 50 + plotState.originX);
+}
+int pixelY(double y) {
+    return roundHalfEven((plotState.originY - 3) - y * 49);
+}
 
 QString rangeText(double v) {
     // Two significant digits, shown with two decimals; from 100 on in exponent notation.
@@ -127,8 +144,8 @@ QString rangeText(double v) {
 QString listLine(int k, const ListSeparators& sep) {
     const GraphSlot& s = graphTable.slot(k);
     const QString n = QString::number(k);
-    return "x(" + n + ")=" + s.xExpr + sep.beforeY + n + ")=" + s.yExpr + sep.beforeStart + n + ")=" +
-           rangeText(s.startValue) + sep.beforeEnd + n + ")=" + rangeText(s.endValue);
+    return "x(" + n + ")=" + s.xExpr + sep.beforeY + n + ")=" + s.yExpr + sep.beforeStart + n +
+           ")=" + rangeText(s.startValue) + sep.beforeEnd + n + ")=" + rangeText(s.endValue);
 }
 
 void rebuildList(const ListSeparators& separators) {
@@ -282,8 +299,9 @@ void bind() {
     window::onClick("Label226", Label226Click);
     window::onClick("Label225", Label225Click);
     QListWidget& l = list();
-    QObject::connect(&l, &QListWidget::itemClicked, &l,
-                     [&l](QListWidgetItem* item) { messages::dispatch([&] { ListBox1Click(l.row(item)); }); });
+    QObject::connect(&l, &QListWidget::itemClicked, &l, [&l](QListWidgetItem* item) {
+        messages::dispatch([&] { ListBox1Click(l.row(item)); });
+    });
 }
 
 }  // namespace graphlist

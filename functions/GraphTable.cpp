@@ -13,8 +13,12 @@ int indexOf(int k) {
 }
 }  // namespace
 
-GraphSlot& GraphTable::slot(int k) { return slots_[indexOf(k)]; }
-const GraphSlot& GraphTable::slot(int k) const { return slots_[indexOf(k)]; }
+GraphSlot& GraphTable::slot(int k) {
+    return slots_[indexOf(k)];
+}
+const GraphSlot& GraphTable::slot(int k) const {
+    return slots_[indexOf(k)];
+}
 
 GraphTableFull::GraphTableFull()
     : std::runtime_error("В букве уже 20000 графиков: больше построить нельзя !!!") {}

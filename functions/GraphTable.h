@@ -16,7 +16,7 @@ struct GraphSlot {
 // The graph table of Function mode: slots numbered 1 to 20000, of which 1 to graphCount hold
 // the graphs built so far, and the slot chosen in the graph list (0 for none).
 class GraphTable {
-public:
+  public:
     static constexpr int kSlots = 20000;
 
     static bool isSlot(int k) { return k >= 1 && k <= kSlots; }
@@ -32,12 +32,12 @@ public:
     int graphCount = 0;
     int selectedGraph = 0;
 
-private:
+  private:
     std::vector<GraphSlot> slots_ = std::vector<GraphSlot>(kSlots);
 };
 
 class GraphTableFull : public std::runtime_error {
-public:
+  public:
     GraphTableFull();
 };
 

@@ -14,9 +14,10 @@
 namespace letterstart {
 namespace {
 const char* const kTemplatePictures[] = {
-    "ImAJ", "ImBJ", "ImVJ", "ImGJ", "ImDJ", "ImEJ", "ImJOJ", "ImJEJ", "ImZJ", "ImIJ", "ImKratIJ",
-    "ImKJ", "ImLJ", "ImMJ", "ImNJ", "ImOJ", "ImPJ", "ImRJ", "ImSJ", "ImTJ", "ImUJ", "ImFJ",
-    "ImHJ", "ImCJ", "ImCHJ", "ImSHJ", "ImSHAJ", "ImZnakTJ", "ImZnakMJ", "ImEIJ", "ImELJ", "ImYUJ", "ImYAJ"};
+    "ImAJ",     "ImBJ",     "ImVJ",  "ImGJ",  "ImDJ",  "ImEJ", "ImJOJ", "ImJEJ", "ImZJ",
+    "ImIJ",     "ImKratIJ", "ImKJ",  "ImLJ",  "ImMJ",  "ImNJ", "ImOJ",  "ImPJ",  "ImRJ",
+    "ImSJ",     "ImTJ",     "ImUJ",  "ImFJ",  "ImHJ",  "ImCJ", "ImCHJ", "ImSHJ", "ImSHAJ",
+    "ImZnakTJ", "ImZnakMJ", "ImEIJ", "ImELJ", "ImYUJ", "ImYAJ"};
 
 void emptyEdits() {
     for (int box = 1; box <= 4; ++box) functionentry::edit(box).clear();
@@ -58,11 +59,14 @@ void Label44Click() {
     functionentry::edit(1).setFocus();
     // The wide grid stands on the origin as it was left; the origin is not taken afresh.
     QWidget& grid = window::control("ImRamkaSetka2");
-    grid.move(plotState.originX, roundHalfEven(plotState.originY - static_cast<double>(grid.height())));
+    grid.move(plotState.originX,
+              roundHalfEven(plotState.originY - static_cast<double>(grid.height())));
     grid.show();
     plane::wipe();
 }
 
-void bind() { window::onClick("Label44", Label44Click); }
+void bind() {
+    window::onClick("Label44", Label44Click);
+}
 
 }  // namespace letterstart

@@ -12,6 +12,7 @@ constexpr const char* kGrid1 = "ImRamkaSetka1";  // the ordinary letters
 constexpr const char* kGrid2 = "ImRamkaSetka2";  // the wide letters
 constexpr const char* kGridJ = "ImsetkakratJ";   // "Й", with room for the breve
 
+// clang-format off
 const LetterTemplate kRows[] = {
     {.letter = u'А', .key = "Label170", .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
      .loops = {{.from = 0, .below = 1,
@@ -264,12 +265,15 @@ const LetterTemplate kRows[] = {
                           segment(XY(X + 31, Y - 40), XY(R(X + 31 - 47 * t), R(60 * t + Y - 40)))}}},
      .picture = "ImYAJ", .pictureLeft = 942, .pictureTop = 175},
 };
+// clang-format on
 
 }  // namespace
 
 namespace lettertemplates {
 
-std::span<const LetterTemplate> rows() { return kRows; }
+std::span<const LetterTemplate> rows() {
+    return kRows;
+}
 
 const LetterTemplate* find(char16_t letter) {
     for (const LetterTemplate& r : kRows)

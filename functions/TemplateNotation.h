@@ -10,17 +10,22 @@
 #include "Rounding.h"
 
 namespace templatenotation {
-inline int R(double v) { return roundHalfEven(v); }
-inline double sq(double v) { return v * v; }
+inline int R(double v) {
+    return roundHalfEven(v);
+}
+inline double sq(double v) {
+    return v * v;
+}
 }  // namespace templatenotation
 
-#define TEMPLATE_COORD(...)                                                                              \
-    []([[maybe_unused]] double t, [[maybe_unused]] int X, [[maybe_unused]] int Y) -> TemplatePixel { \
-        using templatenotation::R;                                                                       \
-        using templatenotation::sq;                                                                      \
-        using std::abs;                                                                                  \
-        using std::cos;                                                                                  \
-        using std::sin;                                                                                  \
-        return (__VA_ARGS__);                                                                            \
+#define TEMPLATE_COORD(...)                               \
+    []([[maybe_unused]] double t, [[maybe_unused]] int X, \
+       [[maybe_unused]] int Y) -> TemplatePixel {         \
+        using templatenotation::R;                        \
+        using templatenotation::sq;                       \
+        using std::abs;                                   \
+        using std::cos;                                   \
+        using std::sin;                                   \
+        return (__VA_ARGS__);                             \
     }
 #define XY(x, y) (TemplatePoint{TEMPLATE_COORD(x), TEMPLATE_COORD(y)})

@@ -150,7 +150,9 @@ struct WorkRecord {
 
 }  // namespace
 
-std::size_t lastCompileWork() { return g_lastWork; }
+std::size_t lastCompileWork() {
+    return g_lastWork;
+}
 
 std::unique_ptr<CompiledProgram> compileExpression(std::string_view text,
                                                    const RecognizerTables& tables) {

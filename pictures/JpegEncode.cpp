@@ -1,34 +1,31 @@
 #include "JpegEncode.h"
 
-#include "JpegErrors.h"
-
 #include <cstdlib>
 
-using pictures::detail::JpegErrorManager;
+#include "JpegErrors.h"
+
 using pictures::detail::installJpegErrorManager;
+using pictures::detail::JpegErrorManager;
 
 namespace {
 
 struct Output {
-    unsigned char* buffer = nullptr; // malloc'ed by libjpeg's memory destination
+    unsigned char* buffer = nullptr;  // malloc'ed by libjpeg's memory destination
     unsigned long size = 0;
 };
 
 // As in the decoder: no objects with destructors live in the frames that call setjmp.
 
-bool createEncoder(jpeg_compress_struct& info, JpegErrorManager& errors)
-{
-    if (setjmp(errors.jump))
-        return false;
+bool createEncoder(jpeg_compress_struct& info, JpegErrorManager& errors) {
+    if (setjmp(errors.jump)) return false;
     jpeg_create_compress(&info);
     return true;
 }
 
-bool writeRows(jpeg_compress_struct& info, JpegErrorManager& errors, Output& output, const unsigned char* bits,
-               qsizetype stride, int width, int height, bool grey, int quality)
-{
-    if (setjmp(errors.jump))
-        return false;
+bool writeRows(jpeg_compress_struct& info, JpegErrorManager& errors, Output& output,
+               const unsigned char* bits, qsizetype stride, int width, int height, bool grey,
+               int quality) {
+    if (setjmp(errors.jump)) return false;
     jpeg_mem_dest(&info, &output.buffer, &output.size);
     info.image_width = static_cast<JDIMENSION>(width);
     info.image_height = static_cast<JDIMENSION>(height);
@@ -52,23 +49,19 @@ bool writeRows(jpeg_compress_struct& info, JpegErrorManager& errors, Output& out
 struct EncoderGuard {
     jpeg_compress_struct& info;
     Output& output;
-    ~EncoderGuard()
-    {
+    ~EncoderGuard() {
         jpeg_destroy_compress(&info);
         std::free(output.buffer);
     }
 };
 
-} // namespace
+}  // namespace
 
-QByteArray encodeJpeg(const QImage& image, int quality)
-{
-    if (image.isNull() || quality < 1 || quality > 100)
-        return {};
+QByteArray encodeJpeg(const QImage& image, int quality) {
+    if (image.isNull() || quality < 1 || quality > 100) return {};
     const bool grey = image.format() == QImage::Format_Grayscale8;
     const QImage source = grey ? image : image.convertToFormat(QImage::Format_RGB888);
-    if (source.isNull())
-        return {};
+    if (source.isNull()) return {};
 
     jpeg_compress_struct info{};
     JpegErrorManager errors{};
@@ -76,10 +69,10 @@ QByteArray encodeJpeg(const QImage& image, int quality)
     Output output;
     const EncoderGuard guard{info, output};
 
-    if (!createEncoder(info, errors))
+    if (!createEncoder(info, errors)) return {};
+    if (!writeRows(info, errors, output, source.constBits(), source.bytesPerLine(), source.width(),
+                   source.height(), grey, quality))
         return {};
-    if (!writeRows(info, errors, output, source.constBits(), source.bytesPerLine(), source.width(), source.height(),
-                   grey, quality))
-        return {};
-    return QByteArray(reinterpret_cast<const char*>(output.buffer), static_cast<qsizetype>(output.size));
+    return QByteArray(reinterpret_cast<const char*>(output.buffer),
+                      static_cast<qsizetype>(output.size));
 }

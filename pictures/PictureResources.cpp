@@ -4,14 +4,12 @@
 
 // Q_INIT_RESOURCE declares the registration function where it is used, so it must be used
 // outside any namespace, the anonymous one included.
-static bool registerPictures()
-{
+static bool registerPictures() {
     Q_INIT_RESOURCE(pictures);
     return true;
 }
 
-void initPictureResources()
-{
+void initPictureResources() {
     static const bool registered = registerPictures();
     Q_UNUSED(registered);
 }

@@ -39,7 +39,9 @@ void WindowCanvas::ensureImage() {
     image_ = fresh;
 }
 
-void WindowCanvas::resizeEvent(QResizeEvent*) { ensureImage(); }
+void WindowCanvas::resizeEvent(QResizeEvent*) {
+    ensureImage();
+}
 
 void WindowCanvas::record(CanvasOp::Kind k, int a, int b, int c, int d) {
     if (listener_) listener_->canvasOp(CanvasOp{k, a, b, c, d});
@@ -112,7 +114,9 @@ void WindowCanvas::erase(const QRegion& region) {
     update(region);
 }
 
-void WindowCanvas::clearAll() { erase(QRegion(rect())); }
+void WindowCanvas::clearAll() {
+    erase(QRegion(rect()));
+}
 
 QColor WindowCanvas::pixel(int x, int y) const {
     const qreal dpr = image_.devicePixelRatio();
@@ -123,5 +127,8 @@ QColor WindowCanvas::pixel(int x, int y) const {
 
 void WindowCanvas::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    for (const QRect& r : e->region()) p.drawImage(r, image_, QRectF(r.topLeft() * image_.devicePixelRatio(), r.size() * image_.devicePixelRatio()));
+    for (const QRect& r : e->region())
+        p.drawImage(
+            r, image_,
+            QRectF(r.topLeft() * image_.devicePixelRatio(), r.size() * image_.devicePixelRatio()));
 }

@@ -13,7 +13,7 @@ struct CanvasOp {
 };
 
 class CanvasListener {
-public:
+  public:
     virtual ~CanvasListener() = default;
     virtual void canvasOp(const CanvasOp& op) = 0;
 };
@@ -23,7 +23,7 @@ public:
 // under a stroke (see ClientSurface::invalidate) erases it for good.
 class WindowCanvas : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit WindowCanvas(QWidget* surface);
 
     void setPenColor(QColor c);
@@ -50,11 +50,11 @@ public:
     void setListener(CanvasListener* l) { listener_ = l; }
     CanvasListener* listener() const { return listener_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
 
-private:
+  private:
     void record(CanvasOp::Kind k, int a = 0, int b = 0, int c = 0, int d = 0);
     void ensureImage();
 

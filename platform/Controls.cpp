@@ -21,12 +21,15 @@ void GraphicControl::mousePressEvent(QMouseEvent* e) {
 }
 
 void GraphicControl::mouseReleaseEvent(QMouseEvent* e) {
-    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    const bool click =
+        pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     pressed_ = false;
     if (click) emit clicked();
 }
 
-void GraphicControl::contextMenuEvent(QContextMenuEvent* e) { emit contextRequested(e->pos()); }
+void GraphicControl::contextMenuEvent(QContextMenuEvent* e) {
+    emit contextRequested(e->pos());
+}
 
 // ---------------------------------------------------------------------------------------------
 
@@ -129,14 +132,17 @@ void Picture::setStretch(bool s) {
     repaintArea();
 }
 
-void Picture::resizeEvent(QResizeEvent*) { shown_ = QPixmap(); }
+void Picture::resizeEvent(QResizeEvent*) {
+    shown_ = QPixmap();
+}
 
 void Picture::paintEvent(QPaintEvent* e) {
     if (picture().isNull()) return;
     const qreal dpr = devicePixelRatioF();
     if (shown_.isNull() || shown_.devicePixelRatio() != dpr) {
         if (stretch_) {
-            shown_ = QPixmap::fromImage(picture_.scaled(size() * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            shown_ = QPixmap::fromImage(
+                picture_.scaled(size() * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
             shown_.setDevicePixelRatio(dpr);
         } else {
             shown_ = QPixmap::fromImage(picture_);
@@ -144,7 +150,8 @@ void Picture::paintEvent(QPaintEvent* e) {
     }
     QPainter p(this);
     for (const QRect& r : e->region()) {
-        const QRectF source(QPointF(r.topLeft()) * shown_.devicePixelRatio(), QSizeF(r.size()) * shown_.devicePixelRatio());
+        const QRectF source(QPointF(r.topLeft()) * shown_.devicePixelRatio(),
+                            QSizeF(r.size()) * shown_.devicePixelRatio());
         p.drawPixmap(QRectF(r), shown_, source);
     }
 }
@@ -184,9 +191,15 @@ void Shape::paintEvent(QPaintEvent*) {
     p.setPen(pen);
     p.setBrush(brush_.alpha() == 0 ? QBrush(Qt::NoBrush) : QBrush(brush_));
     switch (form_) {
-        case Rectangle: p.drawRect(box); break;
-        case Ellipse: p.drawEllipse(box); break;
-        case RoundRect: p.drawRoundedRect(box, box.width() / 4, box.height() / 4); break;
+        case Rectangle:
+            p.drawRect(box);
+            break;
+        case Ellipse:
+            p.drawEllipse(box);
+            break;
+        case RoundRect:
+            p.drawRoundedRect(box, box.width() / 4, box.height() / 4);
+            break;
         case Circle: {
             const qreal d = std::min(box.width(), box.height());
             p.drawEllipse(QRectF(box.center().x() - d / 2, box.center().y() - d / 2, d, d));
@@ -221,10 +234,13 @@ void Panel::paintEvent(QPaintEvent*) {
     p.drawLine(width() - 1, 0, width() - 1, height() - 1);
 }
 
-void Panel::mousePressEvent(QMouseEvent* e) { pressed_ = e->button() == Qt::LeftButton; }
+void Panel::mousePressEvent(QMouseEvent* e) {
+    pressed_ = e->button() == Qt::LeftButton;
+}
 
 void Panel::mouseReleaseEvent(QMouseEvent* e) {
-    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    const bool click =
+        pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     pressed_ = false;
     if (click) emit clicked();
 }

@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QPen>
 #include <QPixmap>
-#include <functional>
 #include <QWidget>
+#include <functional>
 
 // The controls of the window, standing in for the original toolkit's. Graphic controls (labels,
 // pictures, shapes) are painted under the window canvas; windowed ones (panels, edit boxes, the
@@ -15,33 +15,33 @@
 
 class GraphicControl : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit GraphicControl(QWidget* parent);
 
     // An integer the handlers may keep on the control.
     int tag() const { return tag_; }
     void setTag(int t) { tag_ = t; }
 
-signals:
+  signals:
     void clicked();
     void mouseDown(Qt::MouseButton button, QPoint pos);
     void contextRequested(QPoint pos);
 
-protected:
+  protected:
     // The area of this control must repaint: strokes over it are lost.
     void repaintArea();
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
 
-private:
+  private:
     int tag_ = 0;
     bool pressed_ = false;
 };
 
 class Label : public GraphicControl {
     Q_OBJECT
-public:
+  public:
     explicit Label(QWidget* parent);
 
     QString caption() const { return caption_; }
@@ -57,10 +57,10 @@ public:
     void setLabelFont(const QFont& f);
     void setAutoSize(bool a);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     void fitToText();
 
     QString caption_;
@@ -74,7 +74,7 @@ private:
 
 class Picture : public GraphicControl {
     Q_OBJECT
-public:
+  public:
     explicit Picture(QWidget* parent);
 
     const QImage& picture() const;
@@ -86,11 +86,11 @@ public:
     // The picture changed in place: it repaints and wipes what was drawn over it.
     void pictureChanged() { repaintArea(); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
 
-private:
+  private:
     mutable QImage picture_;
     mutable std::function<QImage()> loader_;
     bool stretch_ = false;
@@ -101,7 +101,7 @@ private:
 
 class Shape : public GraphicControl {
     Q_OBJECT
-public:
+  public:
     enum Form { Rectangle, Ellipse, RoundRect, Circle };
     explicit Shape(QWidget* parent);
 
@@ -113,10 +113,10 @@ public:
     void setBrushColor(QColor c);  // transparent = clear brush
     void setForm(Form f);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     QColor pen_{Qt::black};
     QColor brush_{Qt::white};
     int penWidth_ = 1;
@@ -125,21 +125,21 @@ private:
 
 class Panel : public QFrame {
     Q_OBJECT
-public:
+  public:
     explicit Panel(QWidget* parent);
     void setColor(QColor c);
     QColor color() const { return color_; }
     void setBevel(bool raised);
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
-private:
+  private:
     QColor color_{Qt::lightGray};
     bool bevel_ = true;
     bool pressed_ = false;

@@ -14,7 +14,9 @@ QChar decimalSeparator() {
     return dp.isEmpty() ? QChar('.') : dp.at(0);
 }
 
-void setDecimalSeparator(QChar sep) { g_sep = sep; }
+void setDecimalSeparator(QChar sep) {
+    g_sep = sep;
+}
 
 bool tryTextToFloat(const QString& text, double* out) {
     const QString t = text.trimmed();
@@ -37,7 +39,8 @@ bool tryTextToFloat(const QString& text, double* out) {
 double textToFloat(const QString& text) {
     double v = 0;
     if (!tryTextToFloat(text, &v))
-        throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text).toStdString());
+        throw EConvertError(
+            QStringLiteral("'%1' is not a valid floating point value").arg(text).toStdString());
     return v;
 }
 

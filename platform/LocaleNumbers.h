@@ -10,7 +10,7 @@ namespace localenumbers {
 
 // Raised for text that is not a number: "'%s' is not a valid floating point value".
 class EConvertError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -17,15 +17,25 @@ void realBox(Kind kind, const QString& text) {
 }  // namespace
 
 void show(const QString& text) {
-    if (g_sink) g_sink(Kind::Info, text); else realBox(Kind::Info, text);
+    if (g_sink)
+        g_sink(Kind::Info, text);
+    else
+        realBox(Kind::Info, text);
 }
 
 void showError(const QString& text) {
-    if (g_sink) g_sink(Kind::Error, text); else realBox(Kind::Error, text);
+    if (g_sink)
+        g_sink(Kind::Error, text);
+    else
+        realBox(Kind::Error, text);
 }
 
-void setSink(Sink sink) { g_sink = std::move(sink); }
-void resetSink() { g_sink = nullptr; }
+void setSink(Sink sink) {
+    g_sink = std::move(sink);
+}
+void resetSink() {
+    g_sink = nullptr;
+}
 
 void dispatch(const std::function<void()>& handler) {
     try {
@@ -41,6 +51,8 @@ Recorder::Recorder() {
     setSink([this](Kind k, const QString& t) { shown_.push_back({k, t}); });
 }
 
-Recorder::~Recorder() { resetSink(); }
+Recorder::~Recorder() {
+    resetSink();
+}
 
 }  // namespace messages

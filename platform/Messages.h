@@ -29,7 +29,7 @@ void dispatch(const std::function<void()>& handler);
 
 // Records every message instead of showing it, for the life of the object.
 class Recorder {
-public:
+  public:
     Recorder();
     ~Recorder();
     Recorder(const Recorder&) = delete;
@@ -38,7 +38,7 @@ public:
     QString last() const { return shown_.empty() ? QString() : shown_.back().text; }
     void clear() { shown_.clear(); }
 
-private:
+  private:
     std::vector<Shown> shown_;
 };
 

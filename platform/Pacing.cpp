@@ -53,14 +53,26 @@ void processPendingEvents() {
     if (g_eventPassHook) g_eventPassHook();
 }
 
-void setEventPassHook(std::function<void()> hook) { g_eventPassHook = std::move(hook); }
+void setEventPassHook(std::function<void()> hook) {
+    g_eventPassHook = std::move(hook);
+}
 
-bool quitting() { return g_quitting; }
-void setQuitting(bool value) { g_quitting = value; }
+bool quitting() {
+    return g_quitting;
+}
+void setQuitting(bool value) {
+    g_quitting = value;
+}
 
-void adoptWindowTimer(QTimer* timer) { timer->installEventFilter(&gate()); }
-void setClockDrivesTimers(bool drives) { g_clockDrivesTimers = drives; }
-bool clockDrivesTimers() { return g_clockDrivesTimers; }
+void adoptWindowTimer(QTimer* timer) {
+    timer->installEventFilter(&gate());
+}
+void setClockDrivesTimers(bool drives) {
+    g_clockDrivesTimers = drives;
+}
+bool clockDrivesTimers() {
+    return g_clockDrivesTimers;
+}
 
 void tick(QTimer& timer) {
     if (!timer.isActive()) return;
@@ -71,9 +83,17 @@ void tick(QTimer& timer) {
     g_tick = outer;
 }
 
-void setPausesEnabled(bool enabled) { g_pauses = enabled; }
-bool pausesEnabled() { return g_pauses; }
-long long requestedPauseMs() { return g_requested; }
-void resetRequestedPause() { g_requested = 0; }
+void setPausesEnabled(bool enabled) {
+    g_pauses = enabled;
+}
+bool pausesEnabled() {
+    return g_pauses;
+}
+long long requestedPauseMs() {
+    return g_requested;
+}
+void resetRequestedPause() {
+    g_requested = 0;
+}
 
 }  // namespace pacing

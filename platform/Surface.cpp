@@ -11,7 +11,9 @@ namespace {
 QPointer<ClientSurface> g_current;
 }
 
-bool isWindowedControl(const QWidget* w) { return !qobject_cast<const GraphicControl*>(w); }
+bool isWindowedControl(const QWidget* w) {
+    return !qobject_cast<const GraphicControl*>(w);
+}
 
 ClientSurface::ClientSurface(QWidget* parent) : QWidget(parent) {
     setObjectName("ClientSurface");
@@ -20,7 +22,9 @@ ClientSurface::ClientSurface(QWidget* parent) : QWidget(parent) {
     g_current = this;
 }
 
-ClientSurface* ClientSurface::current() { return g_current; }
+ClientSurface* ClientSurface::current() {
+    return g_current;
+}
 
 ClientSurface* ClientSurface::of(QWidget* w) {
     for (; w; w = w->parentWidget())
@@ -61,7 +65,10 @@ void ClientSurface::childEvent(QChildEvent* e) {
     if (e->type() != QEvent::ChildPolished) return;
     auto* w = qobject_cast<QWidget*>(e->child());
     if (!w || w == canvas_) return;
-    if (isWindowedControl(w)) w->raise(); else w->stackUnder(canvas_);
+    if (isWindowedControl(w))
+        w->raise();
+    else
+        w->stackUnder(canvas_);
     watch(w);
 }
 

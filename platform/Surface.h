@@ -15,7 +15,7 @@
 // would. Nothing drawn is ever drawn again.
 class ClientSurface : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ClientSurface(QWidget* parent = nullptr);
 
     WindowCanvas& canvas() { return *canvas_; }
@@ -37,11 +37,11 @@ public:
         return findChild<T*>(name);
     }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
     void childEvent(QChildEvent* e) override;
 
-private:
+  private:
     void flushPending();
     void watch(QWidget* child);
 

@@ -8,7 +8,9 @@
 
 namespace window {
 
-void missing(const QString& name) { throw std::logic_error("the window has no control " + name.toStdString()); }
+void missing(const QString& name) {
+    throw std::logic_error("the window has no control " + name.toStdString());
+}
 
 QTimer& timer(const QString& name) {
     ClientSurface* s = ClientSurface::current();
@@ -39,9 +41,10 @@ void onClick(const QString& name, std::function<void()> handler) {
 
 void onMouseDown(const QString& name, std::function<void(Qt::MouseButton, QPoint)> handler) {
     auto& g = control<GraphicControl>(name);
-    QObject::connect(&g, &GraphicControl::mouseDown, &g, [h = std::move(handler)](Qt::MouseButton b, QPoint p) {
-        messages::dispatch([&] { h(b, p); });
-    });
+    QObject::connect(&g, &GraphicControl::mouseDown, &g,
+                     [h = std::move(handler)](Qt::MouseButton b, QPoint p) {
+                         messages::dispatch([&] { h(b, p); });
+                     });
 }
 
 void onContextPopup(const QString& name, std::function<void(QPoint)> handler) {

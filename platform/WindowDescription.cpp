@@ -12,24 +12,34 @@
 
 namespace windowdesc {
 
-QColor windowBackground() { return QColor(215, 228, 242); }
-QColor highlightColour() { return QColor(0, 120, 215); }
-QColor hotLightColour() { return QColor(0, 102, 204); }
-QColor windowFontColour() { return QColor(128, 0, 128); }
-QFont windowFont() { return fonts::make("Times New Roman", 19, true); }
+QColor windowBackground() {
+    return QColor(215, 228, 242);
+}
+QColor highlightColour() {
+    return QColor(0, 120, 215);
+}
+QColor hotLightColour() {
+    return QColor(0, 102, 204);
+}
+QColor windowFontColour() {
+    return QColor(128, 0, 128);
+}
+QFont windowFont() {
+    return fonts::make("Times New Roman", 19, true);
+}
 
 QColor colour(const QString& text) {
     static const QHash<QString, QColor> named = {
-        {"black", QColor(0, 0, 0)},         {"maroon", QColor(128, 0, 0)},
-        {"green", QColor(0, 128, 0)},       {"navy", QColor(0, 0, 128)},
-        {"purple", QColor(128, 0, 128)},    {"teal", QColor(0, 128, 128)},
-        {"grey", QColor(128, 128, 128)},    {"silver", QColor(192, 192, 192)},
-        {"red", QColor(255, 0, 0)},         {"lime", QColor(0, 255, 0)},
-        {"yellow", QColor(255, 255, 0)},    {"blue", QColor(0, 0, 255)},
-        {"fuchsia", QColor(255, 0, 255)},   {"aqua", QColor(0, 255, 255)},
-        {"white", QColor(255, 255, 255)},   {"moneygreen", QColor(192, 220, 192)},
-        {"skyblue", QColor(166, 202, 240)}, {"window", QColor(255, 255, 255)},
-        {"highlight", highlightColour()},   {"hotlight", hotLightColour()},
+        {"black", QColor(0, 0, 0)},           {"maroon", QColor(128, 0, 0)},
+        {"green", QColor(0, 128, 0)},         {"navy", QColor(0, 0, 128)},
+        {"purple", QColor(128, 0, 128)},      {"teal", QColor(0, 128, 128)},
+        {"grey", QColor(128, 128, 128)},      {"silver", QColor(192, 192, 192)},
+        {"red", QColor(255, 0, 0)},           {"lime", QColor(0, 255, 0)},
+        {"yellow", QColor(255, 255, 0)},      {"blue", QColor(0, 0, 255)},
+        {"fuchsia", QColor(255, 0, 255)},     {"aqua", QColor(0, 255, 255)},
+        {"white", QColor(255, 255, 255)},     {"moneygreen", QColor(192, 220, 192)},
+        {"skyblue", QColor(166, 202, 240)},   {"window", QColor(255, 255, 255)},
+        {"highlight", highlightColour()},     {"hotlight", hotLightColour()},
         {"btnshadow", QColor(160, 160, 160)}, {"background", windowBackground()},
     };
     const QString t = text.trimmed().toLower();
@@ -50,8 +60,10 @@ Look parseLook(const char* text) {
     for (const QString& part : QString::fromUtf8(text).split(';', Qt::SkipEmptyParts)) {
         const QString p = part.trimmed();
         const int eq = p.indexOf('=');
-        if (eq < 0) look.values.insert(p, QString());
-        else look.values.insert(p.left(eq).trimmed(), p.mid(eq + 1).trimmed());
+        if (eq < 0)
+            look.values.insert(p, QString());
+        else
+            look.values.insert(p.left(eq).trimmed(), p.mid(eq + 1).trimmed());
     }
     return look;
 }
@@ -59,7 +71,8 @@ Look parseLook(const char* text) {
 QColor mustColour(const QString& name, const char* control) {
     const QColor c = colour(name);
     if (!c.isValid())
-        throw std::logic_error(std::string("unknown colour '") + name.toStdString() + "' on " + control);
+        throw std::logic_error(std::string("unknown colour '") + name.toStdString() + "' on " +
+                               control);
     return c;
 }
 
@@ -70,7 +83,8 @@ QFont lookFont(const Look& look) {
     return fonts::make(f.value(0), f.value(1).toInt(), flags.contains('b'), flags.contains('i'));
 }
 
-QWidget* create(const ControlRow& row, QWidget* parent, const Look& look, const PictureSource& pictures) {
+QWidget* create(const ControlRow& row, QWidget* parent, const Look& look,
+                const PictureSource& pictures) {
     const QString kind = QString::fromUtf8(row.kind);
     const QString caption = QString::fromUtf8(row.caption);
     const QColor fg = look.has("fg") ? mustColour(look.get("fg"), row.name)
@@ -84,7 +98,9 @@ QWidget* create(const ControlRow& row, QWidget* parent, const Look& look, const 
         if (auto* panel = qobject_cast<Panel*>(parent)) parentColour = panel->color();
         l->setColor(look.has("bg") ? mustColour(look.get("bg"), row.name) : parentColour);
         l->setTransparent(look.has("transparent"));
-        l->setAlignment(look.has("center") ? Qt::AlignHCenter : look.has("right") ? Qt::AlignRight : Qt::AlignLeft);
+        l->setAlignment(look.has("center")  ? Qt::AlignHCenter
+                        : look.has("right") ? Qt::AlignRight
+                                            : Qt::AlignLeft);
         l->setWordWrap(look.has("wrap"));
         l->setCaption(caption);
         return l;
@@ -104,11 +120,16 @@ QWidget* create(const ControlRow& row, QWidget* parent, const Look& look, const 
             s->setPenWidth(pen.value(1, "1").toInt());
         }
         if (look.has("brush"))
-            s->setBrushColor(look.get("brush") == "clear" ? QColor(Qt::transparent) : mustColour(look.get("brush"), row.name));
+            s->setBrushColor(look.get("brush") == "clear"
+                                 ? QColor(Qt::transparent)
+                                 : mustColour(look.get("brush"), row.name));
         const QString form = look.get("form");
-        if (form == "ellipse") s->setForm(Shape::Ellipse);
-        else if (form == "roundrect") s->setForm(Shape::RoundRect);
-        else if (form == "circle") s->setForm(Shape::Circle);
+        if (form == "ellipse")
+            s->setForm(Shape::Ellipse);
+        else if (form == "roundrect")
+            s->setForm(Shape::RoundRect);
+        else if (form == "circle")
+            s->setForm(Shape::Circle);
         return s;
     }
     if (kind == "panel") {
@@ -145,13 +166,15 @@ void styleWindowed(QWidget* w, const Look& look, const char* name) {
 
 }  // namespace
 
-void build(ClientSurface& surface, std::span<const ControlRow> rows, const PictureSource& pictures) {
+void build(ClientSurface& surface, std::span<const ControlRow> rows,
+           const PictureSource& pictures) {
     for (const ControlRow& row : rows) {
         QWidget* parent = &surface;
         if (row.parent && *row.parent) {
             parent = surface.findChild<QWidget*>(QString::fromUtf8(row.parent));
             if (!parent)
-                throw std::logic_error(std::string("control ") + row.name + " names an unknown parent " + row.parent);
+                throw std::logic_error(std::string("control ") + row.name +
+                                       " names an unknown parent " + row.parent);
         }
         const Look look = parseLook(row.look);
         QWidget* w = create(row, parent, look, pictures);
@@ -186,7 +209,9 @@ void buildMenu(QMenuBar& bar, std::span<const MenuRow> rows) {
             }
         } else {
             QMenu* parent = menus.value(QString::fromUtf8(r.parent));
-            if (!parent) throw std::logic_error(std::string("menu item ") + r.name + " has an unknown parent");
+            if (!parent)
+                throw std::logic_error(std::string("menu item ") + r.name +
+                                       " has an unknown parent");
             action = parent->addAction(caption);
         }
         action->setObjectName(name);

@@ -21,11 +21,19 @@ void pen(QColor colour, int width) {
     canvas().setPenWidth(width);
 }
 
-void penWidth(int width) { canvas().setPenWidth(width); }
-void penColour(QColor colour) { canvas().setPenColor(colour); }
+void penWidth(int width) {
+    canvas().setPenWidth(width);
+}
+void penColour(QColor colour) {
+    canvas().setPenColor(colour);
+}
 
-int px(double dx) { return roundHalfEven(plotState.originX + dx); }
-int py(double dy) { return roundHalfEven(plotState.originY + dy); }
+int px(double dx) {
+    return roundHalfEven(plotState.originX + dx);
+}
+int py(double dy) {
+    return roundHalfEven(plotState.originY + dy);
+}
 
 void segment(double ax, double ay, double bx, double by) {
     WindowCanvas& c = canvas();
@@ -33,7 +41,9 @@ void segment(double ax, double ay, double bx, double by) {
     c.lineTo(px(bx), py(by));
 }
 
-void dot(double x, double y) { segment(x, y, x, y); }
+void dot(double x, double y) {
+    segment(x, y, x, y);
+}
 
 void ellipse(double x1, double y1, double x2, double y2) {
     canvas().ellipse(px(x1), py(y1), px(x2), py(y2));

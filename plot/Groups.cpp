@@ -16,19 +16,24 @@ QStringList images(int from, int to) {
 }  // namespace
 
 const QStringList& letterPartControls() {
-    static const QStringList list = QStringList{
-        "HV", "HVB", "PristavC", "PristavSHCH", "PristavZnakTv", "HNizC", "HSN", "HSE", "HVMal", "VLCh",
-        "VST", "VP", "VPJI", "VL", "HNizSh", "HNizE", "VSSh", "HSZnakM", "HNZnakM", "ImR", "ImElips", "ImS",
-        "HJU", "HSEL", "ImEL", "ShapLJO", "ShapPJO", "ImV", "ImXa"}
-        + labels(66, 71) + QStringList{"ImKratJ", "Label72", "Label73", "Label74", "ImU", "Label75", "Label76",
-                                       "ImK", "ImL"}
-        + labels(77, 80) + QStringList{"ImA", "Label81", "Label82", "HA", "ImD", "Label83", "Label84", "HNizD", "ImYA"}
-        + labels(85, 89) + QStringList{"ImJE"} + labels(90, 94)
-        + QStringList{"ImZ", "Label95", "Label96", "Label98", "Label101", "ImM", "Label105", "Label108", "Label109",
-                      "Label114", "ImYU", "Label122", "Label133", "ImI", "ImF", "Label136", "Label137", "ImN",
-                      "Label138", "Label139", "ImP", "ImG", "ImC", "ImT", "ImCH", "ImSh", "ImZnakM", "Label107",
-                      "Label118", "Label121", "Label140", "Label119", "ImE", "Label97", "ImZnakTverd", "Label144",
-                      "ImIE", "ImB"};
+    static const QStringList list =
+        QStringList{"HV",      "HVB",     "PristavC", "PristavSHCH", "PristavZnakTv", "HNizC",
+                    "HSN",     "HSE",     "HVMal",    "VLCh",        "VST",           "VP",
+                    "VPJI",    "VL",      "HNizSh",   "HNizE",       "VSSh",          "HSZnakM",
+                    "HNZnakM", "ImR",     "ImElips",  "ImS",         "HJU",           "HSEL",
+                    "ImEL",    "ShapLJO", "ShapPJO",  "ImV",         "ImXa"} +
+        labels(66, 71) + QStringList{"ImKratJ", "Label72", "Label73", "Label74", "ImU",
+                                     "Label75", "Label76", "ImK",     "ImL"} +
+        labels(77, 80) + QStringList{"ImA",     "Label81", "Label82", "HA",  "ImD",
+                                     "Label83", "Label84", "HNizD",   "ImYA"} +
+        labels(85, 89) + QStringList{"ImJE"} + labels(90, 94) +
+        QStringList{"ImZ",      "Label95",  "Label96",  "Label98",  "Label101",    "ImM",
+                    "Label105", "Label108", "Label109", "Label114", "ImYU",        "Label122",
+                    "Label133", "ImI",      "ImF",      "Label136", "Label137",    "ImN",
+                    "Label138", "Label139", "ImP",      "ImG",      "ImC",         "ImT",
+                    "ImCH",     "ImSh",     "ImZnakM",  "Label107", "Label118",    "Label121",
+                    "Label140", "Label119", "ImE",      "Label97",  "ImZnakTverd", "Label144",
+                    "ImIE",     "ImB"};
     return list;
 }
 
@@ -38,8 +43,9 @@ const QStringList& formulaLabels() {
 }
 
 const QStringList& wordSlots() {
-    static const QStringList list = images(1, 7) + images(11, 17) + QStringList{"Image18", "Image19", "Image8"} +
-                                    images(20, 30) + images(32, 36);
+    static const QStringList list = images(1, 7) + images(11, 17) +
+                                    QStringList{"Image18", "Image19", "Image8"} + images(20, 30) +
+                                    images(32, 36);
     return list;
 }
 
@@ -49,17 +55,18 @@ const QStringList& slotsEnabledByMode() {
 }
 
 const QStringList& templatePictures() {
-    static const QStringList list = {"ImAJ",  "ImBJ",     "ImVJ",  "ImGJ",  "ImDJ",  "ImEJ",  "ImJEJ",
-                                     "ImIJ",  "ImJOJ",    "ImKratIJ", "ImKJ", "ImLJ", "ImMJ", "ImNJ",
-                                     "ImOJ",  "ImPJ",     "ImRJ",  "ImSJ",  "ImTJ",  "ImUJ",  "ImFJ",
-                                     "ImHJ",  "ImCJ",     "ImCHJ", "ImSHJ", "ImSHAJ", "ImEIJ", "ImELJ",
-                                     "ImZJ",  "ImYUJ",    "ImYAJ", "ImZnakMJ", "ImZnakTJ"};
+    static const QStringList list = {
+        "ImAJ",     "ImBJ", "ImVJ",  "ImGJ",  "ImDJ",     "ImEJ",    "ImJEJ", "ImIJ",   "ImJOJ",
+        "ImKratIJ", "ImKJ", "ImLJ",  "ImMJ",  "ImNJ",     "ImOJ",    "ImPJ",  "ImRJ",   "ImSJ",
+        "ImTJ",     "ImUJ", "ImFJ",  "ImHJ",  "ImCJ",     "ImCHJ",   "ImSHJ", "ImSHAJ", "ImEIJ",
+        "ImELJ",    "ImZJ", "ImYUJ", "ImYAJ", "ImZnakMJ", "ImZnakTJ"};
     return list;
 }
 
 const QStringList& formulaPairs() {
-    static const QStringList list = {"Label45", "Label46", "Label48", "Label49", "Label51", "Label52",
-                                     "Label54", "Label55", "Label57", "Label58", "Label60", "Label61"};
+    static const QStringList list = {"Label45", "Label46", "Label48", "Label49",
+                                     "Label51", "Label52", "Label54", "Label55",
+                                     "Label57", "Label58", "Label60", "Label61"};
     return list;
 }
 

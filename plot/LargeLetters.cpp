@@ -50,6 +50,7 @@ std::vector<StrokeRoutine> buildTable() {
     const StepPause sd = kStepDelay;
     const LoopRange half = range(-0.62, 0.62, 0.01);  // letters with a bowl
     const LoopRange full = range(-0.97, 0.97, 0.01);  // letters of straight strokes
+    // clang-format off
     std::vector<StrokeRoutine> rows{
         letter(u'А', callerRange(0.01), pw, sd,
                {grow(0, -73, T(-48 * t), T(-73 + 144 * t)),
@@ -139,6 +140,7 @@ std::vector<StrokeRoutine> buildTable() {
                 fixed(-9, -72, 45, -72), fixed(-8, 5, 42, 5),
                 grow(-18, 37, T(-18 - 49 * t), T(37 + 53 * t))}),
     };
+    // clang-format on
     return rows;
 }
 
@@ -149,7 +151,9 @@ const std::vector<StrokeRoutine>& table() {
 
 }  // namespace
 
-bool hasLargeLetterRoutine(QChar letter) { return findRoutine(table(), letter.unicode()) != nullptr; }
+bool hasLargeLetterRoutine(QChar letter) {
+    return findRoutine(table(), letter.unicode()) != nullptr;
+}
 
 void LargeLetterRoutine(QChar letter) {
     if (const StrokeRoutine* r = findRoutine(table(), letter.unicode())) runStrokeRoutine(*r);

@@ -27,7 +27,8 @@ QImage paintPicture() {
     // Arrow heads and axis names.
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::black);
-    p.drawPolygon(QPolygon({QPoint(kWidth - 1, cy), QPoint(kWidth - 11, cy - 4), QPoint(kWidth - 11, cy + 4)}));
+    p.drawPolygon(QPolygon(
+        {QPoint(kWidth - 1, cy), QPoint(kWidth - 11, cy - 4), QPoint(kWidth - 11, cy + 4)}));
     p.drawPolygon(QPolygon({QPoint(cx, 0), QPoint(cx - 4, 10), QPoint(cx + 4, 10)}));
     p.setFont(fonts::make("Times New Roman", 15, true, true));
     p.drawText(QRect(kWidth - 24, cy + 6, 20, 18), Qt::AlignCenter, "X");

@@ -37,8 +37,9 @@ void HorizontalGuideStroke() {
 }
 
 void AbsCornerStroke() {
-    static const StrokeRoutine r = single(range(-1.54, 1.54, 0.01), 2, pauseMs(2),
-                                          {grow(58, -2, T(58 + 42 * t), T(-2 - 114 * std::abs(t)))});
+    static const StrokeRoutine r =
+        single(range(-1.54, 1.54, 0.01), 2, pauseMs(2),
+               {grow(58, -2, T(58 + 42 * t), T(-2 - 114 * std::abs(t)))});
     runStrokeRoutine(r);
 }
 

@@ -29,6 +29,7 @@ std::vector<StrokeRoutine> buildTable() {
     const StepPause sd = kStepDelay;
     const LoopRange half = range(-0.62, 0.62, 0.01);
     const LoopRange full = range(-0.97, 0.97, 0.01);
+    // clang-format off
     std::vector<StrokeRoutine> rows{
         letter(u'А', callerRange(0.01), w5, sd,
                {grow(0, -47, T(-32 * t), T(-47 + 93 * t)), grow(0, -47, T(29 * t), T(-47 + 93 * t)),
@@ -136,6 +137,7 @@ std::vector<StrokeRoutine> buildTable() {
                 fixed(-12, -42, 28, -42), fixed(-12, 11, 28, 11), widthSwitch(pixels(4)),
                 grow(-12, 27, T(-12 - 32 * t), T(27 + 26 * t))}),
     };
+    // clang-format on
     return rows;
 }
 
@@ -146,7 +148,9 @@ const std::vector<StrokeRoutine>& table() {
 
 }  // namespace
 
-bool hasSmallLetterRoutine(QChar letter) { return findRoutine(table(), letter.unicode()) != nullptr; }
+bool hasSmallLetterRoutine(QChar letter) {
+    return findRoutine(table(), letter.unicode()) != nullptr;
+}
 
 void SmallLetterRoutine(QChar letter) {
     if (const StrokeRoutine* r = findRoutine(table(), letter.unicode())) runStrokeRoutine(*r);

@@ -9,13 +9,20 @@
 
 namespace {
 
-int widthNow(StrokeWidth w) { return w.fromPlotState ? plotState.penWidth : w.pixels; }
+int widthNow(StrokeWidth w) {
+    return w.fromPlotState ? plotState.penWidth : w.pixels;
+}
 
 void pauseFor(StepPause p) {
     switch (p.kind) {
-        case StepPause::None: break;
-        case StepPause::Fixed: pacing::pause(p.ms); break;
-        case StepPause::StepDelay: pacing::pause(plotState.stepDelayMs); break;
+        case StepPause::None:
+            break;
+        case StepPause::Fixed:
+            pacing::pause(p.ms);
+            break;
+        case StepPause::StepDelay:
+            pacing::pause(plotState.stepDelayMs);
+            break;
         case StepPause::TwiceStepDelay:
             // Two pauses in a row, each reading the field afresh.
             pacing::pause(plotState.stepDelayMs);
@@ -29,13 +36,21 @@ void drawPart(const StrokePart& part, double t, StepPause pause) {
         case StrokePart::Segment:
             draw::segment(part.ax.at(t), part.ay.at(t), part.bx.at(t), part.by.at(t));
             break;
-        case StrokePart::Dot: draw::dot(part.ax.at(t), part.ay.at(t)); break;
+        case StrokePart::Dot:
+            draw::dot(part.ax.at(t), part.ay.at(t));
+            break;
         case StrokePart::Ellipse:
             draw::ellipse(part.ax.at(t), part.ay.at(t), part.bx.at(t), part.by.at(t));
             break;
-        case StrokePart::Width: draw::penWidth(widthNow(part.width)); break;
-        case StrokePart::Pause: pauseFor(pause); break;
-        case StrokePart::PenColour: draw::penColour(QColor::fromRgb(part.colour)); break;
+        case StrokePart::Width:
+            draw::penWidth(widthNow(part.width));
+            break;
+        case StrokePart::Pause:
+            pauseFor(pause);
+            break;
+        case StrokePart::PenColour:
+            draw::penColour(QColor::fromRgb(part.colour));
+            break;
     }
 }
 

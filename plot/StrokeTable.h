@@ -12,16 +12,16 @@
 // A coordinate of a part, an offset from the origin: a constant, or a function of t kept with
 // the exact arithmetic of its formula. Rounding happens only when the point is drawn.
 class Coord {
-public:
+  public:
     constexpr Coord(double value) : value_(value) {}
     constexpr Coord(int value) : value_(value) {}
     template <class F>
-        requires std::is_convertible_v<F, double (*)(double)>
+    requires std::is_convertible_v<F, double (*)(double)>
     constexpr Coord(F fn) : fn_(fn) {}
 
     double at(double t) const { return fn_ ? fn_(t) : value_; }
 
-private:
+  private:
     double value_ = 0;
     double (*fn_)(double) = nullptr;
 };
@@ -32,7 +32,9 @@ struct StrokeWidth {
     int pixels = 0;
 };
 inline constexpr StrokeWidth kPlotPenWidth{true, 0};
-constexpr StrokeWidth pixels(int w) { return StrokeWidth{false, w}; }
+constexpr StrokeWidth pixels(int w) {
+    return StrokeWidth{false, w};
+}
 
 // The pause of one step.
 struct StepPause {
@@ -43,7 +45,9 @@ struct StepPause {
 inline constexpr StepPause kNoPause{StepPause::None, 0};
 inline constexpr StepPause kStepDelay{StepPause::StepDelay, 0};
 inline constexpr StepPause kTwiceStepDelay{StepPause::TwiceStepDelay, 0};
-constexpr StepPause pauseMs(int ms) { return StepPause{StepPause::Fixed, ms}; }
+constexpr StepPause pauseMs(int ms) {
+    return StepPause{StepPause::Fixed, ms};
+}
 
 // One part of a step, drawn in list order.
 struct StrokePart {
@@ -67,7 +71,9 @@ inline StrokePart grow(Coord ax, Coord ay, Coord bx, Coord by) {
 inline StrokePart fixed(Coord ax, Coord ay, Coord bx, Coord by) {
     return {StrokePart::Segment, ax, ay, bx, by};
 }
-inline StrokePart dot(Coord x, Coord y) { return {StrokePart::Dot, x, y}; }
+inline StrokePart dot(Coord x, Coord y) {
+    return {StrokePart::Dot, x, y};
+}
 inline StrokePart ellipseInBox(Coord x1, Coord y1, Coord x2, Coord y2) {
     return {StrokePart::Ellipse, x1, y1, x2, y2};
 }
@@ -76,7 +82,9 @@ inline StrokePart widthSwitch(StrokeWidth w) {
     p.width = w;
     return p;
 }
-inline StrokePart pauseHere() { return {StrokePart::Pause}; }
+inline StrokePart pauseHere() {
+    return {StrokePart::Pause};
+}
 inline StrokePart penColourSwitch(QRgb colour) {
     StrokePart p{StrokePart::PenColour};
     p.colour = colour;
@@ -94,7 +102,9 @@ struct LoopRange {
 constexpr LoopRange range(double start, double end, double step) {
     return LoopRange{false, start, end, step};
 }
-constexpr LoopRange callerRange(double step) { return LoopRange{true, 0, 0, step}; }
+constexpr LoopRange callerRange(double step) {
+    return LoopRange{true, 0, 0, step};
+}
 
 struct StrokeLoop {
     // How a step advances t beyond the loop's own advance.

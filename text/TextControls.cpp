@@ -44,4 +44,6 @@ const ControlRow kTextControls[] = {
 };
 }  // namespace
 
-std::span<const ControlRow> textControls() { return kTextControls; }
+std::span<const ControlRow> textControls() {
+    return kTextControls;
+}

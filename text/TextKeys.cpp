@@ -44,4 +44,6 @@ const TextKey kKeys[] = {
 };
 }  // namespace
 
-std::span<const TextKey> textKeys() { return kKeys; }
+std::span<const TextKey> textKeys() {
+    return kKeys;
+}

@@ -7,7 +7,7 @@
 // into the marker, the frame, the loop values and pacing it sets before its large letter, and
 // the few ways a key departs from the others.
 struct TextKey {
-    const char* key;          // the key on Panel6
+    const char* key;  // the key on Panel6
     const char* letter;
     const char* alphabetKey;  // the key on Panel3 whose caption and place the marker takes
     int frameWidth;
@@ -15,9 +15,9 @@ struct TextKey {
     std::optional<double> start, end, step;
     int stepDelayMs;
     int penWidth;
-    bool showsInstruction = true;  // "И" leaves Label40 as it was
-    bool startsHintTimer = true;   // "О" and "Р" do not enable Timer2
-    bool hidesRangeCaptions = false;  // "С" and "Ю" hide Label36 and Label37
+    bool showsInstruction = true;             // "И" leaves Label40 as it was
+    bool startsHintTimer = true;              // "О" and "Р" do not enable Timer2
+    bool hidesRangeCaptions = false;          // "С" and "Ю" hide Label36 and Label37
     const char* instructionPrefix = nullptr;  // "Х" has its own instruction text
 };
 

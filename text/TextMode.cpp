@@ -1,10 +1,10 @@
 #include "TextMode.h"
 
-#include "Messages.h"
 #include <cmath>
 
 #include "Controls.h"
 #include "Draw.h"
+#include "Messages.h"
 #include "Pacing.h"
 #include "Plane.h"
 #include "PlotState.h"
@@ -28,11 +28,16 @@ const QStringList kSlotOrder = {"А", "Б", "В", "Г", "Д", "Е", "Ж", "З", 
                                 "Л", "М", "Н", "О", "П", "Р", "С", "Т", "У", "Ф", "Х",
                                 "Ц", "Ч", "Ш", "Щ", "Э", "Ё", "Ю", "Ь", "Ъ", "Ы", "Я"};
 
-Label& marker() { return window::control<Label>("Label38"); }
-QString currentLetter() { return marker().caption(); }
+Label& marker() {
+    return window::control<Label>("Label38");
+}
+QString currentLetter() {
+    return marker().caption();
+}
 
 QString instructionFor(const QString& letter) {
-    return "Выполнять щелчки по деталям буквы  " + letter + "  для показа содержимого их функций и графиков  ";
+    return "Выполнять щелчки по деталям буквы  " + letter +
+           "  для показа содержимого их функций и графиков  ";
 }
 }  // namespace
 
@@ -40,8 +45,12 @@ QString hintFor(const QString& letter) {
     return "Щелчок по одному из прямоугольников для формирования буквы  " + letter + "  в слове.";
 }
 
-int slotNumber() { return g_slotNumber; }
-void resetState() { g_slotNumber = 0; }
+int slotNumber() {
+    return g_slotNumber;
+}
+void resetState() {
+    g_slotNumber = 0;
+}
 
 void pressKey(const TextKey& key) {
     auto& frame = window::control<Shape>("Shape1");
@@ -79,8 +88,10 @@ void pressKey(const TextKey& key) {
     draw::penColour(kKeyLetterColour);
 
     const QChar letter = QString::fromUtf8(key.letter).at(0);
-    if (hasLargeLetterRoutine(letter)) LargeLetterRoutine(letter);
-    else drawLargeZhe();
+    if (hasLargeLetterRoutine(letter))
+        LargeLetterRoutine(letter);
+    else
+        drawLargeZhe();
 }
 
 void drawLargeZhe() {
@@ -151,14 +162,17 @@ void Label143Click() {
 
 void bind() {
     for (const TextKey& key : textKeys()) window::onClick(key.key, [&key] { pressKey(key); });
-    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28,
-                  29, 30, 32, 33, 34, 35, 36})
+    for (int n : {1,  2,  3,  4,  5,  6,  7,  8,  11, 12, 13, 14, 15, 16, 17, 18, 19,
+                  20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 32, 33, 34, 35, 36})
         window::onClick(QString("Image%1").arg(n), [n] { writeSlot(n); });
     window::onClick("Label143", [] { Label143Click(); });
     QTimer& hintTimer = window::timer("Timer2");
-    QObject::connect(&hintTimer, &QTimer::timeout, &hintTimer, [] { messages::dispatch(Timer2Timer); });
+    QObject::connect(&hintTimer, &QTimer::timeout, &hintTimer,
+                     [] { messages::dispatch(Timer2Timer); });
 }
 
 }  // namespace textmode
 
-void bindTextMode() { textmode::bind(); }
+void bindTextMode() {
+    textmode::bind();
+}

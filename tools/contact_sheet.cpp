@@ -44,9 +44,11 @@ void prepare(WindowCanvas& canvas, QChar letter, bool large, QColor colour) {
 void stamp(QPainter& p, const WindowCanvas& canvas, QPoint centre, QSize size) {
     const QImage& img = canvas.image();
     const qreal dpr = img.devicePixelRatio();
-    const QRectF source(QPointF(kOrigin.x() - size.width() / 2.0, kOrigin.y() - size.height() / 2.0) * dpr,
-                        QSizeF(size) * dpr);
-    const QRectF target(QPointF(centre.x() - size.width() / 2.0, centre.y() - size.height() / 2.0), QSizeF(size));
+    const QRectF source(
+        QPointF(kOrigin.x() - size.width() / 2.0, kOrigin.y() - size.height() / 2.0) * dpr,
+        QSizeF(size) * dpr);
+    const QRectF target(QPointF(centre.x() - size.width() / 2.0, centre.y() - size.height() / 2.0),
+                        QSizeF(size));
     p.drawImage(target, img, source);
 }
 
@@ -79,15 +81,18 @@ int main(int argc, char** argv) {
     QPainter p(&sheet);
     p.setFont(QFont("Liberation Sans", 13, QFont::Bold));
     p.setPen(QColor(40, 40, 40));
-    p.drawText(QPoint(kMargin, kMargin + 14), QString::fromUtf8("Большие буквы (LargeLetterRoutine)"));
-    p.drawText(QPoint(kMargin, smallTop - 14), QString::fromUtf8("Малые буквы (SmallLetterRoutine)"));
+    p.drawText(QPoint(kMargin, kMargin + 14),
+               QString::fromUtf8("Большие буквы (LargeLetterRoutine)"));
+    p.drawText(QPoint(kMargin, smallTop - 14),
+               QString::fromUtf8("Малые буквы (SmallLetterRoutine)"));
     p.setFont(QFont("Liberation Sans", 12));
 
     int i = 0;
     for (QChar letter : kAlphabet) {
         if (!hasLargeLetterRoutine(letter)) continue;
         const QRect cell(kMargin + (i % kLargeColumns) * (kLargeCell + kLargeGap),
-                         largeTop + (i / kLargeColumns) * (kLargeCell + kLargeGap), kLargeCell, kLargeCell);
+                         largeTop + (i / kLargeColumns) * (kLargeCell + kLargeGap), kLargeCell,
+                         kLargeCell);
         p.fillRect(cell, QColor(128, 255, 255));
         prepare(canvas, letter, true, QColor(0, 129, 129));
         LargeLetterRoutine(letter);
@@ -107,7 +112,8 @@ int main(int argc, char** argv) {
         prepare(canvas, letter, false, QColor(0, 0, 255));
         SmallLetterRoutine(letter);
         stamp(p, canvas, centre, QSize(kSmallPitchX, kSmallPitchY - 10));
-        caption(p, QRect(centre.x() - kSmallPitchX / 2, centre.y() - kSmallPitchY / 2 - 4, 40, 20), letter);
+        caption(p, QRect(centre.x() - kSmallPitchX / 2, centre.y() - kSmallPitchY / 2 - 4, 40, 20),
+                letter);
         ++i;
     }
     p.end();

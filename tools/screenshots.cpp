@@ -12,7 +12,9 @@
 
 namespace {
 // A user's click on a control of the window.
-void click(TForm1& form, const char* name) { emit form.ctl<GraphicControl>(name).clicked(); }
+void click(TForm1& form, const char* name) {
+    emit form.ctl<GraphicControl>(name).clicked();
+}
 
 // A user's press on a part shape, near its left end.
 void press(TForm1& form, const char* name) {
@@ -24,7 +26,10 @@ void pickPart(TForm1& form, const char* key, const char* part, bool shape) {
     form.Label142Click();
     form.Label145Click();
     click(form, key);
-    if (shape) press(form, part); else click(form, part);
+    if (shape)
+        press(form, part);
+    else
+        click(form, part);
 }
 
 void save(TForm1& form, const QString& folder, const QString& name) {
@@ -43,21 +48,36 @@ int main(int argc, char** argv) {
 
     const std::vector<std::pair<QString, std::function<void(TForm1&)>>> scenes = {
         {"start-screen", [](TForm1&) {}},
-        {"alphabet-mode", [](TForm1& f) { f.Label142Click(); f.Label145Click(); }},
-        {"text-mode", [](TForm1& f) { f.Label142Click(); f.N7Click(); }},
-        {"function-mode", [](TForm1& f) { f.Label142Click(); f.Label147Click(); }},
-        {"author-panel", [](TForm1& f) {
+        {"alphabet-mode",
+         [](TForm1& f) {
+             f.Label142Click();
+             f.Label145Click();
+         }},
+        {"text-mode",
+         [](TForm1& f) {
+             f.Label142Click();
+             f.N7Click();
+         }},
+        {"function-mode",
+         [](TForm1& f) {
+             f.Label142Click();
+             f.Label147Click();
+         }},
+        {"author-panel",
+         [](TForm1& f) {
              f.N2Click();
              f.Timer3Timer();
              for (int i = 0; i < 41; ++i) f.Timer1Timer();
          }},
         {"introduction", [](TForm1& f) { f.N1Click(); }},
-        {"function-letter", [](TForm1& f) {
+        {"function-letter",
+         [](TForm1& f) {
              f.Label142Click();
              f.Label147Click();
              click(f, "Label44");
              // The letter "П" from three typed graphs: two uprights and the top bar.
-             const char* graphs[][4] = {{"0", "x", "0", "3"}, {"2", "x", "0", "3"}, {"x", "3", "0", "2"}};
+             const char* graphs[][4] = {
+                 {"0", "x", "0", "3"}, {"2", "x", "0", "3"}, {"x", "3", "0", "2"}};
              for (const auto& g : graphs) {
                  for (int box = 1; box <= 4; ++box) {
                      auto& edit = f.ctl<QLineEdit>(QString("Edit%1").arg(box));
@@ -67,12 +87,15 @@ int main(int argc, char** argv) {
                  click(f, "Label148");
              }
          }},
-        {"text-literon", [](TForm1& f) {
+        {"text-literon",
+         [](TForm1& f) {
              f.Label142Click();
              f.Label146Click();
              // Л И Т Е Р О Н, one key and one slot each.
-             const char* keys[] = {"Label210", "Label219", "Label220", "Label195", "Label208", "Label209", "Label196"};
-             const char* slotNames[] = {"Image1", "Image2", "Image3", "Image4", "Image5", "Image6", "Image7"};
+             const char* keys[] = {"Label210", "Label219", "Label220", "Label195",
+                                   "Label208", "Label209", "Label196"};
+             const char* slotNames[] = {"Image1", "Image2", "Image3", "Image4",
+                                        "Image5", "Image6", "Image7"};
              for (int i = 0; i < 7; ++i) {
                  click(f, keys[i]);
                  click(f, slotNames[i]);

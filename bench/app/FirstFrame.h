@@ -1,16 +1,17 @@
 #pragma once
 
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
-#include <sys/resource.h>
 
 // Ends the program once a window has painted its first frame, and reports the peak memory
 // (resident set, KiB) on the way out. Used by the start-up benchmark for both programs alike.
 class FirstFrame : public QObject {
-public:
+  public:
     explicit FirstFrame(QWidget& window) { window.installEventFilter(this); }
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint && !done_) {
@@ -25,6 +26,6 @@ public:
         std::printf("peak_rss_kib %ld\n", usage.ru_maxrss);
     }
 
-private:
+  private:
     bool done_ = false;
 };

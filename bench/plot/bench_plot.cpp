@@ -38,7 +38,8 @@ void BM_PlotStepPausesOff(benchmark::State& state) {
         runStepLoop(letterStep);
         steps += 200;
     }
-    state.counters["us_per_step"] = benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["us_per_step"] = benchmark::Counter(
+        static_cast<double>(steps), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.SetItemsProcessed(steps);
 }
 BENCHMARK(BM_PlotStepPausesOff)->Unit(benchmark::kMillisecond);
@@ -55,7 +56,8 @@ void BM_PacedLoop200x5ms(benchmark::State& state) {
         plotState.paramEnd = 2;
         plotState.paramStep = 0.01;
         runStepLoop(letterStep);
-        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        const double wall =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         ratio = wall / 1.0;
     }
     state.counters["wall_over_pauses"] = ratio;
@@ -64,7 +66,8 @@ BENCHMARK(BM_PacedLoop200x5ms)->Unit(benchmark::kMillisecond)->Iterations(5);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                    : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     ClientSurface surface;
     auto* plane = new Picture(&surface);

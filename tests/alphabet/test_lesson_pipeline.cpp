@@ -30,7 +30,7 @@ QList<Label*> letterKeys(FormFixture& f) {
 
 class LessonPipelineTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { fonts::registerSubstitutions(); }
 
     // The uprights run down from y 179 to 326 at x 943 and 1042, the crossbar right from x 944 to
@@ -63,11 +63,13 @@ private slots:
         QCOMPARE(picture.geometry(), QRect(938, 175, 110, 156));
         QVERIFY(f.ctl("Shape1").isHidden());
         const QImage& img = picture.picture();
-        for (QPoint p : {QPoint(943, 179), QPoint(943, 326), QPoint(1042, 179), QPoint(1042, 326), QPoint(944, 250),
-                         QPoint(1038, 250), QPoint(990, 250)})
+        for (QPoint p : {QPoint(943, 179), QPoint(943, 326), QPoint(1042, 179), QPoint(1042, 326),
+                         QPoint(944, 250), QPoint(1038, 250), QPoint(990, 250)})
             QCOMPARE(img.pixelColor(p - picture.pos()), kPreview);
-        for (QPoint p : {QPoint(943, 175), QPoint(943, 330), QPoint(990, 300), QPoint(990, 200), QPoint(1046, 250)})
-            QVERIFY2(img.pixelColor(p - picture.pos()) != kPreview, qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
+        for (QPoint p : {QPoint(943, 175), QPoint(943, 330), QPoint(990, 300), QPoint(990, 200),
+                         QPoint(1046, 250)})
+            QVERIFY2(img.pixelColor(p - picture.pos()) != kPreview,
+                     qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
         QCOMPARE(screenPixel(f, 943, 179), kPreview);
         QCOMPARE(screenPixel(f, 1042, 326), kPreview);
         QCOMPARE(screenPixel(f, 944, 250), kPreview);
@@ -79,22 +81,28 @@ private slots:
         QCOMPARE(screenPixel(f, 87, 350), kTeal);
         QCOMPARE(screenPixel(f, 147, 400), kTeal);
 
+        // clang-format off
         QCOMPARE(f.ctl<Label>("Label40").caption(),
                  QString("Выполнять щелчки по деталям буквы  Н  для показа содержимого их функций и графиков  "));
+        // clang-format on
         const struct {
             const char* label;
             const char* caption;
             QPoint place;
-        } captions[] = {{"Label45", "x(1)= 0", {880, 290}}, {"Label48", "y(2)=1,5", {970, 225}}, {"Label51", "x(3)=2", {1050, 290}}};
+        } captions[] = {{"Label45", "x(1)= 0", {880, 290}},
+                        {"Label48", "y(2)=1,5", {970, 225}},
+                        {"Label51", "x(3)=2", {1050, 290}}};
         for (const auto& c : captions) {
             auto& l = f.ctl<Label>(c.label);
             QVERIFY(l.isHidden());
             QCOMPARE(l.caption(), QString(c.caption));
             QCOMPARE(l.pos(), c.place);
         }
+        // clang-format off
         QCOMPARE(f.ctl<Label>("Label49").caption(),
                  QString("Пределы для  x   от  0  до  2.   Прямолинейная функция. Прямолинейный горизонтальный "
                          "отрезок, поднятый вверх на 1,5."));
+        // clang-format on
         QVERIFY(f.ctl("Label49").isHidden());
     }
 

@@ -395,13 +395,14 @@ QString fmtPass(const std::vector<CanvasRecorder::Line>& pass) {
 
 // Every letter picture, hotspot and formula label a lesson or a part pick may leave visible.
 QStringList partsOfEveryLetter() {
-    return groups::letterPartControls() + groups::formulaPairs() + QStringList{"Label65", "Label53", "Label56"};
+    return groups::letterPartControls() + groups::formulaPairs() +
+           QStringList{"Label65", "Label53", "Label56"};
 }
 
 // Passes every canvas operation on to a recorder, and notes what is visible when the pen first
 // takes the small letter's colour.
 class SmallLetterWatch : public CanvasListener {
-public:
+  public:
     SmallLetterWatch(FormFixture& f, CanvasRecorder& rec, QRgb colour, QStringList names)
         : f_(f), rec_(rec), colour_(colour & 0xFFFFFF), names_(std::move(names)) {
         f.form().surface().canvas().setListener(this);
@@ -416,7 +417,7 @@ public:
     bool seen = false;
     QMap<QString, bool> visibleThen;
 
-private:
+  private:
     FormFixture& f_;
     CanvasRecorder& rec_;
     QRgb colour_;
@@ -429,7 +430,7 @@ Q_DECLARE_METATYPE(const Expected*)
 
 class LessonsAtoOTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { fonts::registerSubstitutions(); }
 
     void lesson_data() {
@@ -442,7 +443,8 @@ private slots:
         FormFixture f;
         f.click("Label224");
         f.menu("N6");
-        const QSignalBlocker quietHint(f.form().timer("Timer2"));  // the hint timer types into Label1
+        const QSignalBlocker quietHint(
+            f.form().timer("Timer2"));  // the hint timer types into Label1
         f.click(e->before);
 
         // Everything of every letter on show and out of place, as picks and hands may leave it.
@@ -511,9 +513,15 @@ private slots:
         // Small letters may reach a few pixels past a 67-pixel slot ("М", the breve of "Й").
         QRect drawn;
         for (const auto& l : rec.lines())
-            if (l.colour == (e->smallColour & 0xFFFFFF)) drawn |= QRect(l.from, l.to).normalized().adjusted(0, 0, 1, 1);
+            if (l.colour == (e->smallColour & 0xFFFFFF))
+                drawn |= QRect(l.from, l.to).normalized().adjusted(0, 0, 1, 1);
         QVERIFY(!drawn.isEmpty());
-        QVERIFY2(slot.geometry().adjusted(-8, -8, 8, 8).contains(drawn), qPrintable(QString("%1,%2 %3x%4").arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height())));
+        QVERIFY2(slot.geometry().adjusted(-8, -8, 8, 8).contains(drawn),
+                 qPrintable(QString("%1,%2 %3x%4")
+                                .arg(drawn.x())
+                                .arg(drawn.y())
+                                .arg(drawn.width())
+                                .arg(drawn.height())));
         QVERIFY(drawn.contains(slot.geometry().center()));
         QCOMPARE(watch.visibleThen.value(e->picture), !e->pictureAfterSmallLetter);
         QVERIFY(!watch.visibleThen.value("Shape1"));  // the frame goes when the preview ends
@@ -530,7 +538,8 @@ private slots:
         QVERIFY(!marker.isHidden());
         QCOMPARE(marker.caption(), QString::fromUtf8(e->letter));
         QCOMPARE(marker.pos(), e->keyPlace);
-        QCOMPARE(f.ctl<Label>("Label1").caption(), e->hintWithoutLetter ? QString() : QString::fromUtf8(e->letter));
+        QCOMPARE(f.ctl<Label>("Label1").caption(),
+                 e->hintWithoutLetter ? QString() : QString::fromUtf8(e->letter));
         QCOMPARE(f.ctl<Label>("Label40").caption(),
                  "Выполнять щелчки по деталям буквы  " + QString::fromUtf8(e->letter) +
                      "  для показа содержимого их функций и графиков  ");

@@ -613,7 +613,7 @@ constexpr int kPlaneLeft = 697;
 
 // Records the drawing and looks at the window when the preview and the small letter start.
 class LessonProbe : public CanvasRecorder {
-public:
+  public:
     LessonProbe(FormFixture& f, const Expected& e)
         : CanvasRecorder(f.form().surface().canvas()), f_(f), e_(e) {}
 
@@ -646,7 +646,7 @@ public:
     int frameWidth = 0, shiftX = 0;
     QString instruction;
 
-private:
+  private:
     FormFixture& f_;
     const Expected& e_;
 };
@@ -773,7 +773,7 @@ void checkDepartures(FormFixture& f, const Expected& e, const LessonProbe& probe
 
 class LessonsPtoYaTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void lesson_data() {
         QTest::addColumn<QString>("letter");
         for (const Expected& e : kLessons) QTest::newRow(e.letter) << QString::fromUtf8(e.letter);

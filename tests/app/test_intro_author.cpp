@@ -8,7 +8,7 @@
 
 class IntroAuthorTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { fonts::registerSubstitutions(); }
 
     void introductionHasItsTwentyNineLines() {
@@ -58,7 +58,7 @@ private slots:
         QVERIFY(!f.ctl("Panel2").isHidden());
         QVERIFY(f.form().timer("Timer3").isActive());
         QVERIFY(f.ctl("Label142").isHidden());  // shown with the first typing tick, not at once
-        f.form().Timer3Timer();  // 712 + 9 > 400 at the first tick
+        f.form().Timer3Timer();                 // 712 + 9 > 400 at the first tick
         QVERIFY(f.ctl("Panel9").isHidden());
         QCOMPARE(f.ctl("Panel9").y(), 721);
         QVERIFY(!f.form().timer("Timer3").isActive());
@@ -88,7 +88,8 @@ private slots:
         FormFixture f;
         f.menu("N2");
         f.form().Timer3Timer();
-        QTest::mouseClick(&f.ctl("Panel2"), Qt::LeftButton, {}, QPoint(5, 360));  // closes the panel
+        QTest::mouseClick(&f.ctl("Panel2"), Qt::LeftButton, {},
+                          QPoint(5, 360));  // closes the panel
         QVERIFY(f.ctl("Panel2").isHidden());
         for (int i = 0; i < 800; ++i) f.form().Timer1Timer();
         QVERIFY(!f.ctl("Label181").isHidden());

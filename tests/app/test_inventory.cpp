@@ -17,24 +17,31 @@
 namespace {
 // The letter-part controls every mode entry hides, in its order.
 const char* const kLetterParts[] = {
-    "HV", "HVB", "PristavC", "PristavSHCH", "PristavZnakTv", "HNizC", "HSN", "HSE", "HVMal",
-    "VLCh", "VST", "VP", "VPJI", "VL", "HNizSh", "HNizE", "VSSh", "HSZnakM", "HNZnakM", "ImR",
-    "ImElips", "ImS", "HJU", "HSEL", "ImEL", "ShapLJO", "ShapPJO", "ImV", "ImXa", "Label66",
-    "Label67", "Label68", "Label69", "Label70", "Label71", "ImKratJ", "Label72", "Label73",
-    "Label74", "ImU", "Label75", "Label76", "ImK", "ImL", "Label77", "Label78", "Label79",
-    "Label80", "ImA", "Label81", "Label82", "HA", "ImD", "Label83", "Label84", "HNizD", "ImYA",
-    "Label85", "Label86", "Label87", "Label88", "Label89", "ImJE", "Label90", "Label91", "Label92",
-    "Label93", "Label94", "ImZ", "Label95", "Label96", "Label98", "Label101", "ImM", "Label105",
-    "Label108", "Label109", "Label114", "ImYU", "Label122", "Label133", "ImI", "ImF", "Label136",
-    "Label137", "ImN", "Label138", "Label139", "ImP", "ImG", "ImC", "ImT", "ImCH", "ImSh",
-    "ImZnakM", "Label107", "Label118", "Label121", "Label140", "Label119", "ImE", "Label97",
-    "ImZnakTverd", "Label144", "ImIE", "ImB",
+    "HV",          "HVB",      "PristavC", "PristavSHCH", "PristavZnakTv", "HNizC",
+    "HSN",         "HSE",      "HVMal",    "VLCh",        "VST",           "VP",
+    "VPJI",        "VL",       "HNizSh",   "HNizE",       "VSSh",          "HSZnakM",
+    "HNZnakM",     "ImR",      "ImElips",  "ImS",         "HJU",           "HSEL",
+    "ImEL",        "ShapLJO",  "ShapPJO",  "ImV",         "ImXa",          "Label66",
+    "Label67",     "Label68",  "Label69",  "Label70",     "Label71",       "ImKratJ",
+    "Label72",     "Label73",  "Label74",  "ImU",         "Label75",       "Label76",
+    "ImK",         "ImL",      "Label77",  "Label78",     "Label79",       "Label80",
+    "ImA",         "Label81",  "Label82",  "HA",          "ImD",           "Label83",
+    "Label84",     "HNizD",    "ImYA",     "Label85",     "Label86",       "Label87",
+    "Label88",     "Label89",  "ImJE",     "Label90",     "Label91",       "Label92",
+    "Label93",     "Label94",  "ImZ",      "Label95",     "Label96",       "Label98",
+    "Label101",    "ImM",      "Label105", "Label108",    "Label109",      "Label114",
+    "ImYU",        "Label122", "Label133", "ImI",         "ImF",           "Label136",
+    "Label137",    "ImN",      "Label138", "Label139",    "ImP",           "ImG",
+    "ImC",         "ImT",      "ImCH",     "ImSh",        "ImZnakM",       "Label107",
+    "Label118",    "Label121", "Label140", "Label119",    "ImE",           "Label97",
+    "ImZnakTverd", "Label144", "ImIE",     "ImB",
 };
 
 const char* const kTemplates[] = {
-    "ImAJ", "ImBJ", "ImVJ", "ImGJ", "ImDJ", "ImEJ", "ImJEJ", "ImIJ", "ImJOJ", "ImKratIJ", "ImKJ",
-    "ImLJ", "ImMJ", "ImNJ", "ImOJ", "ImPJ", "ImRJ", "ImSJ", "ImTJ", "ImUJ", "ImFJ", "ImHJ", "ImCJ",
-    "ImCHJ", "ImSHJ", "ImSHAJ", "ImEIJ", "ImELJ", "ImZJ", "ImYUJ", "ImYAJ", "ImZnakMJ", "ImZnakTJ",
+    "ImAJ",     "ImBJ", "ImVJ",  "ImGJ",  "ImDJ",     "ImEJ",     "ImJEJ", "ImIJ",   "ImJOJ",
+    "ImKratIJ", "ImKJ", "ImLJ",  "ImMJ",  "ImNJ",     "ImOJ",     "ImPJ",  "ImRJ",   "ImSJ",
+    "ImTJ",     "ImUJ", "ImFJ",  "ImHJ",  "ImCJ",     "ImCHJ",    "ImSHJ", "ImSHAJ", "ImEIJ",
+    "ImELJ",    "ImZJ", "ImYUJ", "ImYAJ", "ImZnakMJ", "ImZnakTJ",
 };
 
 const char* const kGrids[] = {"ImRamkaSetka1", "ImRamkaSetka2", "ImsetkakratJ"};
@@ -50,7 +57,7 @@ class InventoryTest : public QObject {
         return surface_->findChild<T*>(QString::fromUtf8(name));
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         fonts::registerSubstitutions();
         surface_ = std::make_unique<ClientSurface>();
@@ -79,8 +86,7 @@ private slots:
                 QVERIFY2(!seen.contains(name), qPrintable("twice: " + name));
                 seen.insert(name);
             }
-        for (const QString& name : seen)
-            QCOMPARE(surface_->findChildren<QWidget*>(name).size(), 1);
+        for (const QString& name : seen) QCOMPARE(surface_->findChildren<QWidget*>(name).size(), 1);
     }
 
     void letterPartsExistHidden() {
@@ -99,7 +105,8 @@ private slots:
         for (const char* name : kLetterParts) {
             const QString n = QString::fromUtf8(name);
             QWidget* w = find(name);
-            if (n.startsWith("Im")) QVERIFY2(qobject_cast<Picture*>(w), name);
+            if (n.startsWith("Im"))
+                QVERIFY2(qobject_cast<Picture*>(w), name);
             else if (n.startsWith("Label")) {
                 auto* l = qobject_cast<Label*>(w);
                 QVERIFY2(l && l->transparent() && l->caption().isEmpty(), name);
@@ -135,6 +142,7 @@ private slots:
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QRect>("place");
+        // clang-format off
         QTest::newRow("Н alphabet") << "Label14" << "Panel3" << "Н" << QRect(160, 8, 25, 25);
         QTest::newRow("Й alphabet") << "Label10" << "Panel3" << "Й" << QRect(2, 8, 25, 25);
         QTest::newRow("Ф alphabet") << "Label21" << "Panel3" << "Ф" << QRect(16, 40, 25, 25);
@@ -156,6 +164,7 @@ private slots:
                               << "Ввести число,  иначе выражение для аргумента X" << QRect(148, 6, 159, 45);
         QTest::newRow("end value") << "Label37" << "Panel4" << "Конечное значение  переменной"
                                    << QRect(128, 182, 121, 28);
+        // clang-format on
     }
     void keys() {
         QFETCH(QString, name);
@@ -211,9 +220,9 @@ private slots:
         QCOMPARE(find("Panel7")->parentWidget()->objectName(), QString("Panel4"));
         QCOMPARE(find("Panel10")->parentWidget()->objectName(), QString("Panel7"));
         QVERIFY(find<QLineEdit>("Edit1") && !find("Edit1")->isHidden());
-        for (const char* hidden : {"Edit2", "Edit3", "Edit4", "Label42", "Label36", "Label37", "Label150",
-                                   "Label174", "Label225", "Label135", "Label148", "Label154", "Label189",
-                                   "Label190", "Label226"})
+        for (const char* hidden :
+             {"Edit2", "Edit3", "Edit4", "Label42", "Label36", "Label37", "Label150", "Label174",
+              "Label225", "Label135", "Label148", "Label154", "Label189", "Label190", "Label226"})
             QVERIFY2(find(hidden)->isHidden(), hidden);
         for (const char* shown : {"Label188", "Label132", "Label134", "Panel10", "Label229"})
             QVERIFY2(!find(shown)->isHidden(), shown);

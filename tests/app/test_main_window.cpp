@@ -6,13 +6,13 @@
 #include <QtTest>
 
 #include "Draw.h"
-#include "FormFixture.h"
 #include "Fonts.h"
+#include "FormFixture.h"
 #include "StepLoop.h"
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { fonts::registerSubstitutions(); }
 
     void windowIsBorderlessAtItsPlace() {
@@ -76,11 +76,12 @@ private slots:
 
     void thirtyThreeSlotPictures() {
         FormFixture f;
-        const char* slotNames[] = {"Image1",  "Image2",  "Image3",  "Image4",  "Image5",  "Image6",  "Image7",
-                               "Image11", "Image12", "Image13", "Image14", "Image15", "Image16", "Image17",
-                               "Image18", "Image19", "Image8",  "Image20", "Image21", "Image22", "Image23",
-                               "Image24", "Image25", "Image26", "Image27", "Image28", "Image29", "Image30",
-                               "Image32", "Image33", "Image34", "Image35", "Image36"};
+        const char* slotNames[] = {"Image1",  "Image2",  "Image3",  "Image4",  "Image5",  "Image6",
+                                   "Image7",  "Image11", "Image12", "Image13", "Image14", "Image15",
+                                   "Image16", "Image17", "Image18", "Image19", "Image8",  "Image20",
+                                   "Image21", "Image22", "Image23", "Image24", "Image25", "Image26",
+                                   "Image27", "Image28", "Image29", "Image30", "Image32", "Image33",
+                                   "Image34", "Image35", "Image36"};
         QCOMPARE(std::size(slotNames), size_t(33));
         for (const char* n : slotNames) {
             QCOMPARE(f.ctl<Picture>(n).size(), QSize(67, 101));
@@ -93,7 +94,8 @@ private slots:
 
     void startScreenTexts() {
         FormFixture f;
-        QCOMPARE(f.ctl<Label>("Label181").caption(), QString("Литерон графиками математических функций"));
+        QCOMPARE(f.ctl<Label>("Label181").caption(),
+                 QString("Литерон графиками математических функций"));
         QCOMPARE(f.ctl<Label>("Label224").caption(), QString("Старт программы"));
         QCOMPARE(f.ctl<Label>("Label31").caption(), QString("Выход"));
         QCOMPARE(f.ctl<Label>("Label31").color(), QColor(128, 0, 0));
@@ -108,7 +110,8 @@ private slots:
         FormFixture f;
         QCOMPARE(f.ctl<Picture>("Image10").picture().size(), QSize(491, 484));
         QCOMPARE(f.ctl<Picture>("Image10").picture().pixelColor(5, 5), QColor(128, 255, 255));
-        for (const char* n : {"Image41", "Image38", "Image1", "Image36", "Image40", "Image31", "Image37"})
+        for (const char* n :
+             {"Image41", "Image38", "Image1", "Image36", "Image40", "Image31", "Image37"})
             QVERIFY2(!f.ctl<Picture>(n).picture().isNull(), n);
         QVERIFY(!f.ctl("Image38").isEnabled());
         QVERIFY(!f.ctl("Image10").isEnabled());
@@ -120,17 +123,19 @@ private slots:
         QCOMPARE(bar->objectName(), QString("MainMenu1"));
         QStringList top;
         for (QAction* a : bar->actions()) top << a->text();
-        QCOMPARE(top, QStringList({"File", "Назначение программы", "Автор программы", "Работа с программой",
-                                   "Режимы", "Пример букв"}));
+        QCOMPARE(top, QStringList({"File", "Назначение программы", "Автор программы",
+                                   "Работа с программой", "Режимы", "Пример букв"}));
         auto items = [&](const char* menu) {
             QStringList out;
-            for (QAction* a : f.form().menuItem(menu).menu()->actions()) out << a->objectName() + "=" + a->text();
+            for (QAction* a : f.form().menuItem(menu).menu()->actions())
+                out << a->objectName() + "=" + a->text();
             return out;
         };
         QCOMPARE(items("File1"), QStringList({"N9=Старт", "N10=Выход"}));
         QCOMPARE(items("N4"), QStringList({"N6=Алфавит", "N7=Ввод текста", "N8=Ввод функций"}));
-        QCOMPARE(items("N5"), QStringList({"N11=Буква Б", "N12=В", "N13=Д", "N23=Ж", "N14=З", "N15=Й", "N16=М",
-                                           "N21=Р", "N22=С", "N20=Ы", "N17=Э", "N18=Ю", "N19=Я", "N24=Ъ"}));
+        QCOMPARE(items("N5"),
+                 QStringList({"N11=Буква Б", "N12=В", "N13=Д", "N23=Ж", "N14=З", "N15=Й", "N16=М",
+                              "N21=Р", "N22=С", "N20=Ы", "N17=Э", "N18=Ю", "N19=Я", "N24=Ъ"}));
         QVERIFY(!f.form().menuItem("N5").isEnabled());
         QVERIFY(f.form().menuItem("N3").isEnabled());
     }
@@ -155,7 +160,8 @@ private slots:
     void startCommandShowsTheWorkingScreen() {
         FormFixture f;
         f.click("Label224");
-        for (const char* n : {"Label142", "Panel2", "Label181", "Label224", "Label45", "Label61", "Label44"})
+        for (const char* n :
+             {"Label142", "Panel2", "Label181", "Label224", "Label45", "Label61", "Label44"})
             QVERIFY2(f.ctl(n).isHidden(), n);
         for (const char* n : {"Panel1", "Image38", "Image10", "Image41", "Label31"})
             QVERIFY2(!f.ctl(n).isHidden(), n);

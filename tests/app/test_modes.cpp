@@ -11,7 +11,9 @@
 #include "KeyboardLayout.h"
 
 namespace {
-QColor captionColour(FormFixture& f, const char* n) { return f.ctl<Label>(n).fontColor(); }
+QColor captionColour(FormFixture& f, const char* n) {
+    return f.ctl<Label>(n).fontColor();
+}
 
 bool allHidden(FormFixture& f, const QStringList& names) {
     for (const QString& n : names)
@@ -21,7 +23,8 @@ bool allHidden(FormFixture& f, const QStringList& names) {
 
 // Shows every letter part, formula label and template picture, as lessons and picks would.
 void showEverything(FormFixture& f) {
-    for (const QStringList* g : {&groups::letterPartControls(), &groups::formulaLabels(), &groups::templatePictures()})
+    for (const QStringList* g :
+         {&groups::letterPartControls(), &groups::formulaLabels(), &groups::templatePictures()})
         for (const QString& n : *g) f.ctl(n).show();
     f.ctl("Label65").show();
     f.ctl("label228").show();
@@ -30,7 +33,7 @@ void showEverything(FormFixture& f) {
 
 class ModesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { fonts::registerSubstitutions(); }
     void init() { keyboardlayout::reset(); }
 
@@ -51,7 +54,8 @@ private slots:
         f.ctl<Shape>("Shape1").setPenColor(Qt::yellow);
         f.menu("N6");
         QVERIFY(!f.ctl("Panel3").isHidden());
-        for (const char* n : {"Panel4", "Panel5", "Panel6", "Panel8", "Label65", "Label143", "ImRamkaSetka1"})
+        for (const char* n :
+             {"Panel4", "Panel5", "Panel6", "Panel8", "Label65", "Label143", "ImRamkaSetka1"})
             QVERIFY2(f.ctl(n).isHidden(), n);
         QVERIFY(!f.ctl("Label1").isHidden());
         QCOMPARE(captionColour(f, "Label145"), QColor(255, 0, 0));
@@ -60,7 +64,7 @@ private slots:
         auto& frame = f.ctl<Shape>("Shape1");
         QVERIFY(!frame.isHidden());
         QCOMPARE(frame.pos(), QPoint(892, 252));
-        QCOMPARE(frame.width(), 101);                  // width left as it was
+        QCOMPARE(frame.width(), 101);                    // width left as it was
         QCOMPARE(frame.penColor(), QColor(Qt::yellow));  // pen left as it was
         QVERIFY(allHidden(f, groups::letterPartControls()));
         QVERIFY(allHidden(f, groups::formulaLabels()));
@@ -94,7 +98,8 @@ private slots:
         showEverything(f);
         f.menu("N7");
         QVERIFY(!f.ctl("Panel6").isHidden());
-        for (const char* n : {"Panel3", "Panel4", "Panel5", "Panel8", "Image37"}) QVERIFY2(f.ctl(n).isHidden(), n);
+        for (const char* n : {"Panel3", "Panel4", "Panel5", "Panel8", "Image37"})
+            QVERIFY2(f.ctl(n).isHidden(), n);
         QCOMPARE(captionColour(f, "Label146"), QColor(255, 0, 0));
         QCOMPARE(f.ctl("Shape1").pos(), QPoint(892, 252));
         QVERIFY(!f.ctl("Label1").isHidden());
@@ -141,7 +146,8 @@ private slots:
         plotState.stepDelayMs = 11;
         f.menu("N8");
         QVERIFY(!f.ctl("Panel5").isHidden());
-        for (const char* n : {"Panel3", "Panel6", "Label143", "Label181", "Label65", "Shape1", "Image37"})
+        for (const char* n :
+             {"Panel3", "Panel6", "Label143", "Label181", "Label65", "Shape1", "Image37"})
             QVERIFY2(f.ctl(n).isHidden(), n);
         QVERIFY(!f.ctl("Panel4").isHidden());  // not touched
         QVERIFY(!f.ctl("Panel8").isHidden());
@@ -197,7 +203,10 @@ private slots:
             c.setPenWidth(5);
             c.moveTo(900, 300);
             c.lineTo(1000, 300);
-            if (QByteArray(entry).startsWith('N')) f.menu(entry); else f.click(entry);
+            if (QByteArray(entry).startsWith('N'))
+                f.menu(entry);
+            else
+                f.click(entry);
             pacing::processPendingEvents();
             QVERIFY2(c.pixel(950, 300).alpha() == 0, entry);
         }

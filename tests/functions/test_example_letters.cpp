@@ -60,6 +60,7 @@ struct Expected {
 };
 
 const std::vector<Expected>& expected() {
+    // clang-format off
     static const std::vector<Expected> rows = {
     {"Б", "N11", "ImBJ", {941, 177},
      {{0, 3}, {0, 2}, {0, 1.3}, {0, 1.3}, {-0.75, 0.75}},
@@ -158,6 +159,7 @@ const std::vector<Expected>& expected() {
       "x(5)=2-1.2*x*x;   y(5)=0.77+x;     Нач. знач. перемен.(5)=-0,75;  Конечн. знач. перемен.(5)=0,75"},
      /* 300 + 71 + 130 + 130 + 150 */ 781, 150},
     };
+    // clang-format on
     return rows;
 }
 
@@ -165,7 +167,7 @@ const std::vector<Expected>& expected() {
 
 class ExampleLettersTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { fonts::registerSubstitutions(); }
 
     void exampleFillsTheTableTheListAndThePlane_data() {
@@ -229,7 +231,8 @@ private slots:
         const QRect place = picture.geometry();
         const QImage canvas = f.form().surface().canvas().image();
         const QColor pale(255, 251, 178), red(255, 0, 0);
-        // Whether a client pixel within `radius` of p has the colour, in the picture or on the canvas.
+        // Whether a client pixel within `radius` of p has the colour, in the picture or on the
+        // canvas.
         auto near = [](const QImage& img, QPoint p, int radius, QColor c) {
             for (int dy = -radius; dy <= radius; ++dy)
                 for (int dx = -radius; dx <= radius; ++dx) {
@@ -239,11 +242,14 @@ private slots:
             return false;
         };
         for (const auto& d : rec.lines())
-            QVERIFY2(near(image, d.to - place.topLeft(), 4, pale), qPrintable(QString("dot at %1, %2").arg(d.to.x()).arg(d.to.y())));
+            QVERIFY2(near(image, d.to - place.topLeft(), 4, pale),
+                     qPrintable(QString("dot at %1, %2").arg(d.to.x()).arg(d.to.y())));
         int uncoveredBelowTheTop = 0, uncovered = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
-                if (image.pixelColor(x, y) != pale || near(canvas, place.topLeft() + QPoint(x, y), 3, red)) continue;
+                if (image.pixelColor(x, y) != pale ||
+                    near(canvas, place.topLeft() + QPoint(x, y), 3, red))
+                    continue;
                 ++uncovered;
                 uncoveredBelowTheTop += place.y() + y >= 176;
             }
@@ -295,9 +301,10 @@ private slots:
             const char* label;
             const char* text;
             QPoint at;
-        } captions[] = {{"Label45", "x(1)= 0", {880, 290}},       {"Label48", "y(2)=2.98", {970, 154}},
-                        {"Label51", "y(3)=1,53", {952, 222}},     {"Label54", "y(4)=0", {952, 295}},
-                        {"Label57", "x(5)=2-1,2*x*x", {1055, 280}}, {"Label60", "y(5)=0,77+x", {1055, 305}}};
+        } captions[] = {
+            {"Label45", "x(1)= 0", {880, 290}},         {"Label48", "y(2)=2.98", {970, 154}},
+            {"Label51", "y(3)=1,53", {952, 222}},       {"Label54", "y(4)=0", {952, 295}},
+            {"Label57", "x(5)=2-1,2*x*x", {1055, 280}}, {"Label60", "y(5)=0,77+x", {1055, 305}}};
         for (const auto& c : captions) {
             QVERIFY2(!f.ctl(c.label).isHidden(), c.label);
             QCOMPARE(f.ctl<Label>(c.label).caption(), QString(c.text));
@@ -305,7 +312,8 @@ private slots:
             // Read over the template picture, which "y(3)" and "y(4)" stand on, and over the grid.
             const QObjectList& bottomToTop = f.form().surface().children();
             QVERIFY(bottomToTop.indexOf(&f.ctl("ImBJ")) < bottomToTop.indexOf(&f.ctl(c.label)));
-            QVERIFY(bottomToTop.indexOf(&f.ctl("ImRamkaSetka1")) < bottomToTop.indexOf(&f.ctl(c.label)));
+            QVERIFY(bottomToTop.indexOf(&f.ctl("ImRamkaSetka1")) <
+                    bottomToTop.indexOf(&f.ctl(c.label)));
         }
     }
 
@@ -330,16 +338,19 @@ private slots:
         ExampleScreen f;
         f.menu("N12");
         f.click("Label158");  // "К"
-        for (const char* n : {"Label45", "Label47", "Label48", "Label51", "Label54", "Label56", "Label57", "Label60"})
+        for (const char* n : {"Label45", "Label47", "Label48", "Label51", "Label54", "Label56",
+                              "Label57", "Label60"})
             QVERIFY2(f.ctl(n).isHidden(), n);
         QCOMPARE(graphTable.graphCount, 0);
     }
 
     void alphabetLeftoversAreHidden() {
         ExampleScreen f;
-        for (const char* n : {"ImB", "HV", "Label66", "ImKJ", "Label65", "Label46"}) f.ctl(n).show();
+        for (const char* n : {"ImB", "HV", "Label66", "ImKJ", "Label65", "Label46"})
+            f.ctl(n).show();
         f.menu("N11");
-        for (const char* n : {"ImB", "HV", "Label66", "ImKJ", "Label65", "Label46"}) QVERIFY2(f.ctl(n).isHidden(), n);
+        for (const char* n : {"ImB", "HV", "Label66", "ImKJ", "Label65", "Label46"})
+            QVERIFY2(f.ctl(n).isHidden(), n);
     }
 
     // --- Where the examples differ ------------------------------------------------------------
@@ -347,12 +358,14 @@ private slots:
     void editBoxesEachExampleEmpties_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("kept");  // the boxes that keep their text, e.g. "234"
+        // clang-format off
         QTest::newRow("Б") << "N11" << "234";
         QTest::newRow("Д") << "N13" << "1234";
         QTest::newRow("Э") << "N17" << "";
         QTest::newRow("Ю") << "N18" << "";
         QTest::newRow("Р") << "N21" << "";
         QTest::newRow("Я") << "N19" << "234";
+        // clang-format on
     }
     void editBoxesEachExampleEmpties() {
         QFETCH(QString, item);
@@ -361,7 +374,8 @@ private slots:
         for (int box = 1; box <= 4; ++box) f.edit(box).setText(QString::number(box));
         f.menu(item.toUtf8().constData());
         for (int box = 1; box <= 4; ++box)
-            QCOMPARE(f.edit(box).text(), kept.contains(QString::number(box)) ? QString::number(box) : QString());
+            QCOMPARE(f.edit(box).text(),
+                     kept.contains(QString::number(box)) ? QString::number(box) : QString());
         QCOMPARE(functionEntry.entryBuffer, QString());
         QVERIFY(f.ctl("Panel10").isEnabled());
         QVERIFY(f.ctl("Label148").isHidden());
@@ -415,7 +429,8 @@ private slots:
         int errors = 0;
         for (const auto& m : f.messages().shown()) errors += m.text == "Ошибка ввода !!!";
         QVERIFY(errors >= 4);
-        QCOMPARE(int(rec.lines().size()) + errors, graphlist::lastPointCount());  // drawn or reported
+        QCOMPARE(int(rec.lines().size()) + errors,
+                 graphlist::lastPointCount());  // drawn or reported
         QVERIFY(f.edit(2).isHidden());
         QVERIFY(f.ctl("Label42").isHidden());
         QVERIFY(!f.ctl("Label132").isEnabled());

@@ -47,12 +47,13 @@ struct FunctionScreen : FormFixture {
     }
 };
 
-const char* const kFirstLine = "x(1)=0;     y(1)=x;       Нач. знач. перемен.(1)=0,00;   Конечн. знач. перемен.(1)=3,00";
+const char* const kFirstLine =
+    "x(1)=0;     y(1)=x;       Нач. знач. перемен.(1)=0,00;   Конечн. знач. перемен.(1)=3,00";
 }  // namespace
 
 class FunctionModeTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { fonts::registerSubstitutions(); }
 
     void blankKeyStartsANewLetter() {
@@ -229,7 +230,8 @@ private slots:
     void listLineWithAPointSeparator() {
         FunctionScreen f('.');
         f.build("0", "x", "0", "3");
-        QCOMPARE(f.list().item(1)->text(), QString(kFirstLine).replace("0,00", "0.00").replace("3,00", "3.00"));
+        QCOMPARE(f.list().item(1)->text(),
+                 QString(kFirstLine).replace("0,00", "0.00").replace("3,00", "3.00"));
     }
 
     void rangeTextRoundsToTwoSignificantDigits() {
@@ -278,7 +280,8 @@ private slots:
         QVERIFY(rec.lines().empty());
         QVERIFY(!f.ctl("Label225").isHidden());
         QCOMPARE(f.ctl<Label>("Label225").caption(),
-                 "Значение переменной не должно превышать горизонтального размера буквы!" + QString(47, ' ') + "Ok ");
+                 "Значение переменной не должно превышать горизонтального размера буквы!" +
+                     QString(47, ' ') + "Ok ");
         // Accepting the notice discards the newest graph.
         QCOMPARE(graphTable.graphCount, 2);
         f.click("Label225");
@@ -346,7 +349,7 @@ private slots:
         CanvasRecorder rec(f.form().surface().canvas());
         f.click("Label154");
         QVERIFY(!f.list().item(0)->text().startsWith(' '));  // the hint line is gone
-        QCOMPARE(rec.lines().size(), size_t(100));  // every graph redrawn
+        QCOMPARE(rec.lines().size(), size_t(100));           // every graph redrawn
     }
 
     void deleteAllNumbersTheNextGraphOneAgain() {
@@ -395,7 +398,8 @@ private slots:
         graphTable.graphCount = GraphTable::kSlots;
         f.click("Label148");
         QCOMPARE(graphTable.graphCount, GraphTable::kSlots);
-        QCOMPARE(f.messages().last(), QString("В букве уже 20000 графиков: больше построить нельзя !!!"));
+        QCOMPARE(f.messages().last(),
+                 QString("В букве уже 20000 графиков: больше построить нельзя !!!"));
     }
 
     void aRangeWiderThan200StopsAtTheLimit() {

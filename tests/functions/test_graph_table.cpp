@@ -21,7 +21,7 @@ void fillSlots(int upTo) {
 
 class GraphTableTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void slotsAreNumberedOneTo20000() {
         graphTable.slot(1).xExpr = "first";
         graphTable.slot(20000).yExpr = "last";

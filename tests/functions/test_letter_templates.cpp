@@ -58,7 +58,7 @@ const LetterTemplate& rowOf(const QString& letter) {
 
 class LetterTemplatesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { fonts::registerSubstitutions(); }
 
     // --- Places -------------------------------------------------------------------------------
@@ -109,8 +109,8 @@ private slots:
             {"Я", "Label179", "ImRamkaSetka1", 942, 177, "ImYAJ", 942, 175},
         };
         for (const auto& r : rows)
-            QTest::newRow(r.letter) << QString(r.key) << QString(r.grid) << QPoint(r.gx, r.gy) << QString(r.picture)
-                                    << QPoint(r.px, r.py);
+            QTest::newRow(r.letter) << QString(r.key) << QString(r.grid) << QPoint(r.gx, r.gy)
+                                    << QString(r.picture) << QPoint(r.px, r.py);
     }
     void gridAndPictureStandInTheirPlaces() {
         QFETCH(QString, key);
@@ -285,6 +285,7 @@ private slots:
         // Steps of each loop: 0 … 2 by 0.01 makes 200; −0.62 … 0.62, 124; 0 … 7 by 0.01, 701 (the
         // sum passes 7 by nearly a step); the 0.001 loops make 1271 (0 … 1.27), 1800 (−0.9 … 0.9),
         // 2301 (0 … 2.3), 2001 (0 … 2), 4900 (0.7 … 5.6). Lines = steps × items.
+        // clang-format off
         const struct {
             const char* letter;
             int lines, pauseMs;
@@ -303,7 +304,9 @@ private slots:
             // The letter, then the breve: 25 dots, pausing the 11 ms the slot reset leaves.
             {"Й", 200 * 3 + 25, 200 * 5 + 25 * 11},
         };
-        for (const auto& r : rows) QTest::newRow(r.letter) << QString(r.letter) << r.lines << r.pauseMs;
+        // clang-format on
+        for (const auto& r : rows)
+            QTest::newRow(r.letter) << QString(r.letter) << r.lines << r.pauseMs;
     }
     void templateLoopsAndPauses() {
         QFETCH(QString, letter);
@@ -361,7 +364,9 @@ private slots:
         QCOMPARE(int(l.size()), 625);
         const auto& first = l[600];
         const auto& last = l.back();
+        // clang-format off
         // t = −0.23: ([−34.5] + 990, [173 − 5.29]) = (956, 168); t = 0.25: (990 + 38, [173 − 6.25]) = (1028, 167).
+        // clang-format on
         QCOMPARE(first.from, first.to);
         QCOMPARE(first.to, QPoint(956, 168));
         QCOMPARE(first.width, 5);
@@ -388,8 +393,10 @@ private slots:
             for (int x = 0; x < canvas.width(); ++x) {
                 if (QColor::fromRgba(canvas.pixel(x, y)) != kPale) continue;
                 ++onCanvas;
-                if (!place.contains(x, y)) outside += !place.adjusted(-3, -3, 3, 3).contains(x, y);
-                else if (image.pixelColor(x - place.x(), y - place.y()) != kPale) ++missing;
+                if (!place.contains(x, y))
+                    outside += !place.adjusted(-3, -3, 3, 3).contains(x, y);
+                else if (image.pixelColor(x - place.x(), y - place.y()) != kPale)
+                    ++missing;
             }
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) inPicture += image.pixelColor(x, y) == kPale;
@@ -398,7 +405,8 @@ private slots:
         QCOMPARE(missing, 0);  // every traced pixel is in the picture
         // The picture may have a little more: the first step's dots vanish when the grid frame
         // repaints, and the dots of "Ё" are painted only.
-        QVERIFY2(inPicture - onCanvas <= 80, qPrintable(QString("%1 more").arg(inPicture - onCanvas)));
+        QVERIFY2(inPicture - onCanvas <= 80,
+                 qPrintable(QString("%1 more").arg(inPicture - onCanvas)));
     }
 
     void gridFramesArePaintedAtTheirSizes() {
@@ -406,7 +414,9 @@ private slots:
         const struct {
             const char* name;
             QSize size;
-        } frames[] = {{"ImRamkaSetka1", {99, 149}}, {"ImRamkaSetka2", {117, 150}}, {"ImsetkakratJ", {99, 160}}};
+        } frames[] = {{"ImRamkaSetka1", {99, 149}},
+                      {"ImRamkaSetka2", {117, 150}},
+                      {"ImsetkakratJ", {99, 160}}};
         for (const auto& fr : frames) {
             const QImage img = f.ctl<Picture>(fr.name).picture();
             QCOMPARE(img.size(), fr.size);

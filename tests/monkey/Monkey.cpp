@@ -18,9 +18,10 @@
 
 namespace {
 // What a pupil might type: expressions, numbers, Russian and Latin letters, editing keys.
-const QStringList kTyping = {"x",   "2-1.2*x*x", "sin(x)", "0",   "3",  ",",  ".",  "-",  "1,5", "abc",
-                             "ж",   "привет",    "^",      "(",   ")",  "q",  "rt", "9999999999999",
-                             "\b",  "\b\b",      "x/0",    "sqrt(x)", "1e308", "((((", "абв"};
+const QStringList kTyping = {
+    "x",   "2-1.2*x*x", "sin(x)", "0",       "3",     ",",    ".",  "-",  "1,5",
+    "abc", "ж",         "привет", "^",       "(",     ")",    "q",  "rt", "9999999999999",
+    "\b",  "\b\b",      "x/0",    "sqrt(x)", "1e308", "((((", "абв"};
 
 // Nested handlers beyond this depth are not started by the walk itself.
 constexpr int kMaxDepth = 4;
@@ -28,8 +29,10 @@ constexpr int kMaxDepth = 4;
 
 Monkey::Monkey(TForm1& form, quint64 seed, int events)
     : form_(form), random_(static_cast<quint32>(seed ^ (seed >> 32))), events_(events) {
-    // The clock never fires these timers during a walk (the fixture takes it away); letTimePass() does.
-    timers_ = form_.findChildren<QTimer*>(QRegularExpression("^Timer\\d+$"), Qt::FindDirectChildrenOnly);
+    // The clock never fires these timers during a walk (the fixture takes it away); letTimePass()
+    // does.
+    timers_ =
+        form_.findChildren<QTimer*>(QRegularExpression("^Timer\\d+$"), Qt::FindDirectChildrenOnly);
 }
 
 int Monkey::run() {
@@ -46,8 +49,12 @@ int Monkey::run() {
 void Monkey::schedule() {
     QTimer::singleShot(0, this, [this] {
         if (sent_ >= events_ || pacing::quitting()) {
-            if (depth_ == 0 && loop_) loop_->quit();
-            else if (loop_) QTimer::singleShot(0, this, [this] { if (loop_) loop_->quit(); });
+            if (depth_ == 0 && loop_)
+                loop_->quit();
+            else if (loop_)
+                QTimer::singleShot(0, this, [this] {
+                    if (loop_) loop_->quit();
+                });
             return;
         }
         schedule();
@@ -74,25 +81,36 @@ void Monkey::step() {
 
 void Monkey::act() {
     const int roll = static_cast<int>(random_.bounded(100));
-    if (roll < 60) clickSomething(Qt::LeftButton);
-    else if (roll < 68) clickSomething(Qt::RightButton);
-    else if (roll < 85) typeSomething();
-    else if (roll < 95) chooseMenuItem();
-    else letTimePass();
+    if (roll < 60)
+        clickSomething(Qt::LeftButton);
+    else if (roll < 68)
+        clickSomething(Qt::RightButton);
+    else if (roll < 85)
+        typeSomething();
+    else if (roll < 95)
+        chooseMenuItem();
+    else
+        letTimePass();
 }
 
 void Monkey::clickSomething(Qt::MouseButton button) {
     QList<QWidget*> targets;
     for (QWidget* w : form_.surface().findChildren<QWidget*>())
-        if (w->isVisible() && w->isEnabled() && !w->objectName().isEmpty() && w->objectName() != "WindowCanvas" &&
+        if (w->isVisible() && w->isEnabled() && !w->objectName().isEmpty() &&
+            w->objectName() != "WindowCanvas" &&
             w->objectName() != "Label31")  // "Выход" comes only when the walk chooses to end
             targets << w;
     if (targets.isEmpty()) return;
-    QWidget* w = targets.at(static_cast<int>(random_.bounded(static_cast<quint32>(targets.size()))));
-    const QPoint at(static_cast<int>(random_.bounded(static_cast<quint32>(std::max(1, w->width())))),
-                    static_cast<int>(random_.bounded(static_cast<quint32>(std::max(1, w->height())))));
-    note(QString("%1 %2 (%3,%4)").arg(button == Qt::LeftButton ? "click" : "right").arg(w->objectName())
-             .arg(at.x()).arg(at.y()));
+    QWidget* w =
+        targets.at(static_cast<int>(random_.bounded(static_cast<quint32>(targets.size()))));
+    const QPoint at(
+        static_cast<int>(random_.bounded(static_cast<quint32>(std::max(1, w->width())))),
+        static_cast<int>(random_.bounded(static_cast<quint32>(std::max(1, w->height())))));
+    note(QString("%1 %2 (%3,%4)")
+             .arg(button == Qt::LeftButton ? "click" : "right")
+             .arg(w->objectName())
+             .arg(at.x())
+             .arg(at.y()));
     QWidget* receiver = w;
     if (auto* list = qobject_cast<QListWidget*>(w)) receiver = list->viewport();
     if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) receiver = memo->viewport();
@@ -110,11 +128,13 @@ void Monkey::clickSomething(Qt::MouseButton button) {
 void Monkey::typeSomething() {
     QList<QWidget*> boxes;
     for (QWidget* w : form_.surface().findChildren<QWidget*>())
-        if ((qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w)) && w->isVisible() && w->isEnabled())
+        if ((qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w)) && w->isVisible() &&
+            w->isEnabled())
             boxes << w;
     if (boxes.isEmpty()) return;
     QWidget* box = boxes.at(static_cast<int>(random_.bounded(static_cast<quint32>(boxes.size()))));
-    const QString text = kTyping.at(static_cast<int>(random_.bounded(static_cast<quint32>(kTyping.size()))));
+    const QString text =
+        kTyping.at(static_cast<int>(random_.bounded(static_cast<quint32>(kTyping.size()))));
     note(QString("type %1 \"%2\"").arg(box->objectName(), text));
     QPointer<QWidget> alive(box);
     box->setFocus();
@@ -132,7 +152,8 @@ void Monkey::typeSomething() {
 void Monkey::chooseMenuItem() {
     QList<QAction*> items;
     for (QAction* a : form_.menuBar()->findChildren<QAction*>())
-        if (a->isEnabled() && !a->objectName().isEmpty() && a->objectName() != "N10" && !a->menu()) items << a;
+        if (a->isEnabled() && !a->objectName().isEmpty() && a->objectName() != "N10" && !a->menu())
+            items << a;
     if (items.isEmpty()) return;
     QAction* a = items.at(static_cast<int>(random_.bounded(static_cast<quint32>(items.size()))));
     note("menu " + a->objectName());

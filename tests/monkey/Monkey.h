@@ -18,7 +18,7 @@ class TForm1;
 // time pass, so a walk depends on its seed alone and not on the speed of the machine.
 class Monkey : public QObject {
     Q_OBJECT
-public:
+  public:
     Monkey(TForm1& form, quint64 seed, int events);
 
     // Runs the walk to its end; returns the number of events sent.
@@ -35,7 +35,7 @@ public:
     int maxDepth() const { return maxDepth_; }
     const QStringList& log() const { return log_; }
 
-private:
+  private:
     void schedule();
     void step();
     void act();

@@ -16,7 +16,7 @@ int envInt(const char* name, int fallback) {
 
 class MonkeyTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { fonts::registerSubstitutions(); }
 
     void randomWalk_data() {
@@ -52,8 +52,10 @@ private slots:
             FormFixture f;
             Monkey monkey(f.form(), 7, 600);
             monkey.run();
-            if (run == 0) first = monkey.log();
-            else QCOMPARE(monkey.log(), first);
+            if (run == 0)
+                first = monkey.log();
+            else
+                QCOMPARE(monkey.log(), first);
         }
         QVERIFY(!first.filter("wait").isEmpty());
     }
@@ -62,7 +64,8 @@ private slots:
         QTest::addColumn<quint64>("seed");
         QTest::addColumn<int>("exitAt");
         for (quint64 seed : {11, 12, 13, 14, 15})
-            QTest::newRow(qPrintable(QString("seed %1").arg(seed))) << seed << static_cast<int>(50 + seed * 37 % 400);
+            QTest::newRow(qPrintable(QString("seed %1").arg(seed)))
+                << seed << static_cast<int>(50 + seed * 37 % 400);
     }
     void exitAtRandomMoments() {
         QFETCH(quint64, seed);

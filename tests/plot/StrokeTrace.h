@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QString>
-#include <cmath>
 #include <QStringList>
 #include <QtTest>
+#include <cmath>
 
 #include "Canvas.h"
 #include "Pacing.h"
@@ -17,8 +17,9 @@
 //   955,328        MoveTo and LineTo the same point: a dot
 //   [908,244,915,251]  an ellipse in that box
 class StrokeTrace : public CanvasListener {
-public:
-    explicit StrokeTrace(WindowCanvas& canvas) : canvas_(canvas), paused_(pacing::requestedPauseMs()) {
+  public:
+    explicit StrokeTrace(WindowCanvas& canvas)
+        : canvas_(canvas), paused_(pacing::requestedPauseMs()) {
         canvas_.setListener(this);
     }
     ~StrokeTrace() override { canvas_.setListener(nullptr); }
@@ -28,14 +29,23 @@ public:
     void canvasOp(const CanvasOp& op) override {
         notePause();
         switch (op.kind) {
-            case CanvasOp::PenWidth: tokens_ << QString("w%1").arg(op.a); break;
-            case CanvasOp::PenColor: tokens_ << QString("c#%1").arg(op.a, 6, 16, QChar('0')); break;
-            case CanvasOp::BrushColor: tokens_ << QString("b#%1").arg(op.a, 6, 16, QChar('0')); break;
-            case CanvasOp::MoveTo: at_ = QPoint(op.a, op.b); break;
+            case CanvasOp::PenWidth:
+                tokens_ << QString("w%1").arg(op.a);
+                break;
+            case CanvasOp::PenColor:
+                tokens_ << QString("c#%1").arg(op.a, 6, 16, QChar('0'));
+                break;
+            case CanvasOp::BrushColor:
+                tokens_ << QString("b#%1").arg(op.a, 6, 16, QChar('0'));
+                break;
+            case CanvasOp::MoveTo:
+                at_ = QPoint(op.a, op.b);
+                break;
             case CanvasOp::LineTo:
-                tokens_ << (at_ == QPoint(op.a, op.b)
-                                ? QString("%1,%2").arg(op.a).arg(op.b)
-                                : QString("%1,%2>%3,%4").arg(at_.x()).arg(at_.y()).arg(op.a).arg(op.b));
+                tokens_
+                    << (at_ == QPoint(op.a, op.b)
+                            ? QString("%1,%2").arg(op.a).arg(op.b)
+                            : QString("%1,%2>%3,%4").arg(at_.x()).arg(at_.y()).arg(op.a).arg(op.b));
                 at_ = QPoint(op.a, op.b);
                 break;
             case CanvasOp::Ellipse:
@@ -50,7 +60,7 @@ public:
         return tokens_;
     }
 
-private:
+  private:
     void notePause() {
         const long long now = pacing::requestedPauseMs();
         if (now != paused_) tokens_ << QString("p%1").arg(now - paused_);
@@ -76,7 +86,8 @@ inline void setUpCaller() {
 
 // Every step of a routine leaves the same tokens: splits the trace into steps of the length of
 // the expected first step, and compares the first and the last step and the number of steps.
-inline void compareSteps(const QStringList& trace, int steps, const QString& first, const QString& last) {
+inline void compareSteps(const QStringList& trace, int steps, const QString& first,
+                         const QString& last) {
     const int n = int(first.split(' ').size());
     QCOMPARE(trace.size(), qsizetype(steps) * n);
     QCOMPARE(trace.mid(0, n).join(' '), first);
@@ -98,15 +109,17 @@ inline void addLetterRoutineColumns() {
     QTest::addColumn<QString>("last");
 }
 
-inline void letterRoutineRow(const char* letter, double start, double end, double step, bool caller, int steps,
-                             int pauseMs, double lastT, const char* first, const char* last) {
+inline void letterRoutineRow(const char* letter, double start, double end, double step, bool caller,
+                             int steps, int pauseMs, double lastT, const char* first,
+                             const char* last) {
     QTest::newRow(letter) << QString::fromUtf8(letter) << start << end << step << caller << steps
                           << pauseMs << lastT << QString(first) << QString(last);
 }
 
 // Runs the routine of the current data row in the caller's colour and checks its trace and what
 // it leaves in the plot state.
-inline void checkLetterRoutine(WindowCanvas& canvas, bool (*has)(QChar), void (*routine)(QChar), QColor colour) {
+inline void checkLetterRoutine(WindowCanvas& canvas, bool (*has)(QChar), void (*routine)(QChar),
+                               QColor colour) {
     QFETCH(QString, letter);
     QFETCH(double, start);
     QFETCH(double, end);

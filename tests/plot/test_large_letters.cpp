@@ -16,9 +16,10 @@ const QColor kTeal(0, 129, 129);
 
 class LargeLettersTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyRoutine_data() {
         addLetterRoutineColumns();
+        // clang-format off
         // Worked through for "Б" (penWidth 3, delay 7): t runs −0.62 + 0.01 = −0.61 up to 0.62
         // (the 124th sum is 0.6200000000000008, not below the end), so 124 steps.
         // At t = −0.61: stem (−46, −1) → (−46, −1 + 115·(−0.61) = −71.15): 896,327 > 896,256.85 → 257;
@@ -153,6 +154,7 @@ private slots:
     letterRoutineRow("Я", -0.62, 0.62, 0.01, false, 124, 868, 0.62,
         "w3 p7 932,256 987,326>987,255 933,256>987,256 934,333>984,333 924,365>954,333",
         "w3 p7 933,333 987,326>987,398 933,256>987,256 934,333>984,333 924,365>894,398");
+        // clang-format on
     }
     void everyRoutine() {
         TestSurface ts;
@@ -166,7 +168,8 @@ private slots:
         LargeLetterRoutine(QChar(u'Й'));
         const QStringList all = trace.tokens();
         // "И": t = −0.99 … 1.0, 200 steps of pen, pause and three strokes.
-        compareSteps(all.mid(0, 200 * 5), 200, "w3 p7 896,328>896,257 988,328>988,257 943,328>987,260",
+        compareSteps(all.mid(0, 200 * 5), 200,
+                     "w3 p7 896,328>896,257 988,328>988,257 943,328>987,260",
                      "w3 p7 896,328>896,400 988,328>988,400 943,328>899,397");
         // The breve: t advanced twice per dot, −0.25 + 0.02 = −0.23, −0.21, … 0.25: 25 dots, and
         // t = 0.25000000000000017 ends the loop. x = 150t lands on a half pixel at every dot

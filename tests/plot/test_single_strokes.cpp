@@ -16,16 +16,17 @@ void row(const char* routine, double start, double end, double step, bool, int s
                            << QString(first) << QString(last);
 }
 
-const std::map<QString, void (*)()> kStrokes{
-    {"VerticalGuideStroke", VerticalGuideStroke}, {"HorizontalGuideStroke", HorizontalGuideStroke},
-    {"AbsCornerStroke", AbsCornerStroke},         {"SlantLineStroke", SlantLineStroke},
-    {"ParabolaArmStroke", ParabolaArmStroke}};
+const std::map<QString, void (*)()> kStrokes{{"VerticalGuideStroke", VerticalGuideStroke},
+                                             {"HorizontalGuideStroke", HorizontalGuideStroke},
+                                             {"AbsCornerStroke", AbsCornerStroke},
+                                             {"SlantLineStroke", SlantLineStroke},
+                                             {"ParabolaArmStroke", ParabolaArmStroke}};
 
 }  // namespace
 
 class SingleStrokesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyStroke_data() {
         QTest::addColumn<QString>("routine");
         QTest::addColumn<double>("start");
@@ -36,6 +37,7 @@ private slots:
         QTest::addColumn<double>("lastT");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
+        // clang-format off
     // 140 steps; the line stands at shiftX = 30 from −180 to 240: 972, 148 → 568. The pen is
     // maroon after every step, and orange again at the start of the next.
     row("VerticalGuideStroke", 0.0, 1.4, 0.01, false, 140, 140, 1.4,
@@ -60,6 +62,7 @@ private slots:
     row("ParabolaArmStroke", 0.0, 4.0, 0.001, false, 4001, 0, 4.001,
         "c#ff961b w2 976,253",
         "c#ff961b w2 1110,573");
+        // clang-format on
     }
     void everyStroke() {
         QFETCH(QString, routine);

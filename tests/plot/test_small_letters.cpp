@@ -16,9 +16,10 @@ const QColor kBlue(0, 0, 255);
 
 class SmallLettersTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyRoutine_data() {
         addLetterRoutineColumns();
+        // clang-format off
         // Worked through for "Р" (width 5, delay 7): t = −0.61 … 0.62, 124 steps (the 124th sum,
         // 0.6200000000000008, is not below 0.62).
         // At t = −0.61: stem (−31, 0) → (−31, 77.5·(−0.61) = −47.275): 911,328 > 911,280.725 → 281;
@@ -156,6 +157,7 @@ private slots:
     letterRoutineRow("Я", -0.62, 0.62, 0.01, false, 124, 868, 0.62,
         "w5 p7 927,286 970,328>970,287 930,286>970,286 930,339>970,339 w4 930,355>950,339",
         "w5 p7 928,339 970,328>970,370 930,286>970,286 930,339>970,339 w4 930,355>910,371");
+        // clang-format on
     }
     void everyRoutine() {
         TestSurface ts;
@@ -168,7 +170,8 @@ private slots:
         StrokeTrace trace(ts.canvas());
         SmallLetterRoutine(QChar(u'Й'));
         const QStringList all = trace.tokens();
-        compareSteps(all.mid(0, 200 * 5), 200, "w5 p7 911,328>911,278 971,328>971,278 942,328>971,279",
+        compareSteps(all.mid(0, 200 * 5), 200,
+                     "w5 p7 911,328>911,278 971,328>971,278 942,328>971,279",
                      "w5 p7 911,328>911,378 971,328>971,378 942,328>913,377");
         // 25 dots at t = −0.23, −0.21, … 0.25, x = 100t: 919, 921, … 967.
         const QStringList breve = all.mid(200 * 5);

@@ -29,7 +29,7 @@ const QColor kStroke(0, 129, 129);
 
 class StepLoopTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void stepCounts_data() {
         QTest::addColumn<double>("start");
         QTest::addColumn<double>("end");

@@ -8,7 +8,7 @@
 
 // Listens to the window canvas and keeps the exact trace of a drawing.
 class CanvasRecorder : public CanvasListener {
-public:
+  public:
     explicit CanvasRecorder(WindowCanvas& canvas) : canvas_(canvas) { canvas_.setListener(this); }
     ~CanvasRecorder() override { canvas_.setListener(nullptr); }
     CanvasRecorder(const CanvasRecorder&) = delete;
@@ -30,14 +30,21 @@ public:
         unsigned colour = 0;
         for (const CanvasOp& op : ops) {
             switch (op.kind) {
-                case CanvasOp::PenWidth: width = op.a; break;
-                case CanvasOp::PenColor: colour = static_cast<unsigned>(op.a); break;
-                case CanvasOp::MoveTo: at = QPoint(op.a, op.b); break;
+                case CanvasOp::PenWidth:
+                    width = op.a;
+                    break;
+                case CanvasOp::PenColor:
+                    colour = static_cast<unsigned>(op.a);
+                    break;
+                case CanvasOp::MoveTo:
+                    at = QPoint(op.a, op.b);
+                    break;
                 case CanvasOp::LineTo:
                     out.push_back({at, QPoint(op.a, op.b), width, colour});
                     at = QPoint(op.a, op.b);
                     break;
-                default: break;
+                default:
+                    break;
             }
         }
         return out;
@@ -50,6 +57,6 @@ public:
 
     std::vector<CanvasOp> ops;
 
-private:
+  private:
     WindowCanvas& canvas_;
 };

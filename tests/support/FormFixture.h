@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QKeyEvent>
 #include <QMap>
 #include <QString>
-#include <QKeyEvent>
 #include <QTest>
 #include <memory>
 
@@ -24,7 +24,7 @@ inline void typeText(QWidget* w, const QString& text) {
 // A fresh main window, offscreen, with pauses off and message boxes recorded. The window's timers
 // tick only when a test says so (pacing::tick), never by the clock.
 class FormFixture {
-public:
+  public:
     FormFixture() {
         pacing::setPausesEnabled(false);
         pacing::setQuitting(false);
@@ -70,7 +70,7 @@ public:
         return out;
     }
 
-private:
+  private:
     messages::Recorder recorder_;
     std::unique_ptr<TForm1> form_;
 };

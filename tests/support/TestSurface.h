@@ -12,7 +12,7 @@
 // A bare client surface with the plane Image10 at its place, for drawing tests that need no
 // main window. Pauses are off while it lives.
 class TestSurface {
-public:
+  public:
     TestSurface() : surface_(std::make_unique<ClientSurface>()) {
         pacing::setPausesEnabled(false);
         pacing::resetRequestedPause();
@@ -30,6 +30,6 @@ public:
     ClientSurface& surface() { return *surface_; }
     WindowCanvas& canvas() { return surface_->canvas(); }
 
-private:
+  private:
     std::unique_ptr<ClientSurface> surface_;
 };

@@ -16,13 +16,17 @@ struct TextScreen : FormFixture {
     explicit TextScreen(bool fromMenu = false) {
         textmode::resetState();
         click("Label224");
-        if (fromMenu) menu("N7"); else click("Label146");
+        if (fromMenu)
+            menu("N7");
+        else
+            click("Label146");
         pacing::processPendingEvents();
     }
     WindowCanvas& canvas() { return form().surface().canvas(); }
 };
 
-bool anyLineNear(const std::vector<CanvasRecorder::Line>& lines, QPoint centre, int radius, unsigned colour) {
+bool anyLineNear(const std::vector<CanvasRecorder::Line>& lines, QPoint centre, int radius,
+                 unsigned colour) {
     for (const auto& l : lines)
         if (l.colour == colour && (l.to - centre).manhattanLength() <= radius) return true;
     return false;
@@ -31,7 +35,7 @@ bool anyLineNear(const std::vector<CanvasRecorder::Line>& lines, QPoint centre, 
 
 class TextModeTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { fonts::registerSubstitutions(); }
 
     void keyTseDrawsTheLargeLetterAndSetsTheCurrentLetter() {
@@ -49,8 +53,10 @@ private slots:
         QCOMPARE(marker.pos(), QPoint(32, 8));  // the place of the alphabet key "Ц"
         QCOMPARE(f.ctl<Label>("Label1").caption(), QString("Ц"));
         QVERIFY(f.form().timer("Timer2").isActive());
+        // clang-format off
         QCOMPARE(f.ctl<Label>("Label40").caption(),
                  QString("Выполнять щелчки по деталям буквы  Ц  для показа содержимого их функций и графиков  "));
+        // clang-format on
         QCOMPARE(plotState.stepDelayMs, 5);
         QCOMPARE(plotState.penWidth, 5);
         // The large "Ц": −0.97 … 0.97, 194 steps of four parts, in the key colour.
@@ -149,7 +155,8 @@ private slots:
         TextScreen f;
         f.click("Label192");
         auto& hint = f.ctl<Label>("Label1");
-        const QString full = "Щелчок по одному из прямоугольников для формирования буквы  Ц  в слове.";
+        const QString full =
+            "Щелчок по одному из прямоугольников для формирования буквы  Ц  в слове.";
         QCOMPARE(full.size(), 71);
         QCOMPARE(textmode::hintFor("Ц"), full);
         textmode::Timer2Timer();
@@ -179,16 +186,19 @@ private slots:
         QTest::addColumn<int>("slot");
         QTest::addColumn<QPoint>("narrow101");
         QTest::addColumn<QPoint>("wide115");
-        const struct { int slot, x67, x90, y101, y115; } rows[] = {
-            {1, 56, 68, 138, 146},   {2, 152, 163, 138, 146},  {3, 246, 257, 138, 146},  {4, 340, 351, 138, 146},
-            {5, 434, 445, 138, 146}, {6, 528, 540, 138, 146},  {7, 622, 634, 138, 146},  {11, 56, 68, 258, 266},
-            {12, 152, 163, 258, 266}, {13, 246, 257, 258, 266}, {14, 340, 351, 258, 266}, {15, 434, 445, 258, 266},
-            {16, 528, 540, 258, 266}, {17, 622, 634, 258, 266}, {18, 118, 129, 378, 386}, {19, 230, 241, 378, 386},
-            {8, 338, 349, 378, 386},  {20, 462, 473, 378, 386}, {21, 574, 585, 378, 386}, {22, 56, 68, 506, 514},
-            {23, 152, 163, 506, 514}, {24, 246, 257, 506, 514}, {25, 340, 351, 506, 514}, {26, 434, 445, 506, 514},
-            {27, 528, 540, 506, 514}, {28, 622, 634, 506, 514}, {29, 56, 68, 626, 634},  {30, 152, 163, 626, 634},
-            {32, 246, 257, 626, 634}, {33, 340, 351, 626, 634}, {34, 434, 445, 626, 634}, {35, 528, 540, 626, 634},
-            {36, 622, 634, 626, 634}};
+        const struct {
+            int slot, x67, x90, y101, y115;
+        } rows[] = {{1, 56, 68, 138, 146},    {2, 152, 163, 138, 146},  {3, 246, 257, 138, 146},
+                    {4, 340, 351, 138, 146},  {5, 434, 445, 138, 146},  {6, 528, 540, 138, 146},
+                    {7, 622, 634, 138, 146},  {11, 56, 68, 258, 266},   {12, 152, 163, 258, 266},
+                    {13, 246, 257, 258, 266}, {14, 340, 351, 258, 266}, {15, 434, 445, 258, 266},
+                    {16, 528, 540, 258, 266}, {17, 622, 634, 258, 266}, {18, 118, 129, 378, 386},
+                    {19, 230, 241, 378, 386}, {8, 338, 349, 378, 386},  {20, 462, 473, 378, 386},
+                    {21, 574, 585, 378, 386}, {22, 56, 68, 506, 514},   {23, 152, 163, 506, 514},
+                    {24, 246, 257, 506, 514}, {25, 340, 351, 506, 514}, {26, 434, 445, 506, 514},
+                    {27, 528, 540, 506, 514}, {28, 622, 634, 506, 514}, {29, 56, 68, 626, 634},
+                    {30, 152, 163, 626, 634}, {32, 246, 257, 626, 634}, {33, 340, 351, 626, 634},
+                    {34, 434, 445, 626, 634}, {35, 528, 540, 626, 634}, {36, 622, 634, 626, 634}};
         for (const auto& r : rows)
             QTest::newRow(qPrintable(QString("Image%1").arg(r.slot)))
                 << r.slot << QPoint(r.x67, r.y101) << QPoint(r.x90, r.y115);
@@ -199,17 +209,18 @@ private slots:
         QFETCH(QPoint, wide115);
         const QByteArray name = QString("Image%1").arg(slot).toUtf8();
         {
-            TextScreen f;  // caption entry: 67 × 101
+            TextScreen f;         // caption entry: 67 × 101
             f.click("Label206");  // "А"
             f.click(name.constData());
             QCOMPARE(QPoint(plotState.originX, plotState.originY), narrow101);
             QCOMPARE(f.ctl(name.constData()).size(), QSize(67, 101));
             QCOMPARE(textmode::slotNumber(), slot);
-            QCOMPARE(f.ctl("Label143").pos(), f.ctl(name.constData()).geometry().bottomLeft() + QPoint(0, 1));
+            QCOMPARE(f.ctl("Label143").pos(),
+                     f.ctl(name.constData()).geometry().bottomLeft() + QPoint(0, 1));
             QVERIFY(!f.ctl("Label143").isHidden());
         }
         {
-            TextScreen f(true);  // menu entry: 90 × 115
+            TextScreen f(true);   // menu entry: 90 × 115
             f.click("Label212");  // "Ж"
             f.click(name.constData());
             QCOMPARE(QPoint(plotState.originX, plotState.originY), wide115);
@@ -226,7 +237,7 @@ private slots:
         QCOMPARE(QPoint(plotState.originX, plotState.originY), QPoint(68, 138));
         QVERIFY(anyLineNear(rec.lines(), QPoint(68, 138), 60, kSlotColour));
         QCOMPARE(f.canvas().pixel(68, 100), QColor(0, 0, 255));  // the stem of the small "Ж"
-        f.click("Label206");  // "А"
+        f.click("Label206");                                     // "А"
         f.click("Image1");
         QCOMPARE(f.ctl("Image1").size(), QSize(67, 101));
         QCOMPARE(QPoint(plotState.originX, plotState.originY), QPoint(56, 138));

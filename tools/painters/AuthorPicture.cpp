@@ -1,8 +1,8 @@
+#include <cmath>
+
 #include "Instruments.h"
 #include "PictureKit.h"
 #include "Pictures.h"
-
-#include <cmath>
 
 namespace painters {
 
@@ -15,8 +15,7 @@ constexpr qreal kShownHeight = 241;
 
 // "Л" on the plane `g` (one unit = one display pixel, y up): the top y = 130, the stem
 // x = 72, and the left leg, a quarter of the ellipse around (0, 130) with radii 36 and 130.
-void paintLetter(QPainter& p, const Plane& g, const QColor& c)
-{
+void paintLetter(QPainter& p, const Plane& g, const QColor& c) {
     strokeGhost(p, ellipseArc(g, {0, 130}, 36, 130, -90, 35), c, 1.0);
     strokeGhost(p, segment(g.at(72, 130), g.at(72, 146)), c, 1.0);
     strokeGhost(p, segment(g.at(72, 130), g.at(86, 130)), c, 1.0);
@@ -28,8 +27,7 @@ void paintLetter(QPainter& p, const Plane& g, const QColor& c)
 }
 
 // The compasses are finishing an "О" beside the letter.
-void paintCircleWithCompass(QPainter& p, QPointF centre, qreal radius)
-{
+void paintCircleWithCompass(QPainter& p, QPointF centre, qreal radius) {
     const auto at = [&](qreal deg) {
         const qreal t = deg * M_PI / 180;
         return centre + QPointF(radius * std::cos(t), -radius * std::sin(t));
@@ -40,17 +38,17 @@ void paintCircleWithCompass(QPainter& p, QPointF centre, qreal radius)
     paintCompass(p, centre, at(0), 82);
 }
 
-} // namespace
+}  // namespace
 
-QImage paintAuthorPicture()
-{
+QImage paintAuthorPicture() {
     QImage image(350, 503, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(image.width() / kShownWidth, image.height() / kShownHeight);
 
     const QRectF sheet(3, 3, kShownWidth - 6, kShownHeight - 6);
-    p.fillRect(QRectF(0, 0, kShownWidth, kShownHeight), QColor(28, 120, 128)); // a teal frame on the aqua panel
+    p.fillRect(QRectF(0, 0, kShownWidth, kShownHeight),
+               QColor(28, 120, 128));  // a teal frame on the aqua panel
     p.fillRect(sheet, QColor(253, 252, 246));
     const Plane g{{sheet.left() + 14, sheet.bottom() - 46}, 1};
     paintGraphPaper(p, sheet, g.origin, 8, 5, QColor(214, 230, 240), QColor(180, 208, 226));
@@ -65,4 +63,4 @@ QImage paintAuthorPicture()
     return image;
 }
 
-} // namespace painters
+}  // namespace painters

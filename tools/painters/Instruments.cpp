@@ -4,19 +4,21 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QtMath>
-
 #include <cmath>
 
 namespace painters {
 
 namespace {
 
-QPointF unit(QPointF v) { return v / std::hypot(v.x(), v.y()); }
-QPointF normal(QPointF d) { return {-d.y(), d.x()}; }
+QPointF unit(QPointF v) {
+    return v / std::hypot(v.x(), v.y());
+}
+QPointF normal(QPointF d) {
+    return {-d.y(), d.x()};
+}
 
 // A tapered metal bar from `from` (width w0) to `to` (width w1), shaded across.
-void paintBar(QPainter& p, QPointF from, QPointF to, qreal w0, qreal w1)
-{
+void paintBar(QPainter& p, QPointF from, QPointF to, qreal w0, qreal w1) {
     const QPointF d = unit(to - from);
     const QPointF n = normal(d);
     QPolygonF bar;
@@ -30,17 +32,15 @@ void paintBar(QPainter& p, QPointF from, QPointF to, qreal w0, qreal w1)
     p.drawPolygon(bar);
 }
 
-} // namespace
+}  // namespace
 
-void paintCompass(QPainter& p, QPointF needle, QPointF lead, qreal legLength)
-{
+void paintCompass(QPainter& p, QPointF needle, QPointF lead, qreal legLength) {
     p.save();
     const QPointF middle = (needle + lead) / 2;
     const qreal halfSpan = std::hypot(lead.x() - needle.x(), lead.y() - needle.y()) / 2;
     const qreal rise = std::sqrt(std::max<qreal>(legLength * legLength - halfSpan * halfSpan, 1.0));
     QPointF up = normal(unit(lead - needle));
-    if (up.y() > 0)
-        up = -up;
+    if (up.y() > 0) up = -up;
     const QPointF hinge = middle + up * rise;
 
     // Needle leg: the bar stops short and a thin steel point goes on to the paper.
@@ -56,7 +56,8 @@ void paintCompass(QPainter& p, QPointF needle, QPointF lead, qreal legLength)
     const QPointF d = unit(lead - hinge);
     const QPointF n = normal(d);
     QPolygonF holder;
-    holder << holderTop + n * 4 << holderFoot + n * 3.5 << holderFoot - n * 3.5 << holderTop - n * 4;
+    holder << holderTop + n * 4 << holderFoot + n * 3.5 << holderFoot - n * 3.5
+           << holderTop - n * 4;
     p.setPen(QPen(QColor(40, 48, 64), 1.0));
     p.setBrush(QColor(74, 88, 120));
     p.drawPolygon(holder);
@@ -85,8 +86,7 @@ void paintCompass(QPainter& p, QPointF needle, QPointF lead, qreal legLength)
     p.restore();
 }
 
-void paintPencil(QPainter& p, QPointF tip, qreal angleDeg, qreal length, const QColor& body)
-{
+void paintPencil(QPainter& p, QPointF tip, qreal angleDeg, qreal length, const QColor& body) {
     p.save();
     p.translate(tip);
     p.rotate(-angleDeg);
@@ -105,7 +105,8 @@ void paintPencil(QPainter& p, QPointF tip, qreal angleDeg, qreal length, const Q
     p.setBrush(QColor(236, 200, 150));
     p.drawPolygon(wood);
     QPolygonF lead;
-    lead << QPointF(0, 0) << QPointF(cone * 0.32, -half * 0.32) << QPointF(cone * 0.32, half * 0.32);
+    lead << QPointF(0, 0) << QPointF(cone * 0.32, -half * 0.32)
+         << QPointF(cone * 0.32, half * 0.32);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(58, 60, 68));
     p.drawPolygon(lead);
@@ -129,7 +130,8 @@ void paintPencil(QPainter& p, QPointF tip, qreal angleDeg, qreal length, const Q
     p.drawRect(QRectF(cone + shaft, -half - 0.5, ferrule, half * 2 + 1));
     p.setPen(QPen(QColor(130, 136, 150), 0.8));
     for (int i = 1; i < 4; ++i)
-        p.drawLine(QPointF(cone + shaft + i * ferrule / 4, -half), QPointF(cone + shaft + i * ferrule / 4, half));
+        p.drawLine(QPointF(cone + shaft + i * ferrule / 4, -half),
+                   QPointF(cone + shaft + i * ferrule / 4, half));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(236, 150, 150));
     p.drawRoundedRect(QRectF(cone + shaft + ferrule, -half, eraser, half * 2), 3, 3);
@@ -139,8 +141,8 @@ void paintPencil(QPainter& p, QPointF tip, qreal angleDeg, qreal length, const Q
     p.restore();
 }
 
-void paintRuler(QPainter& p, QPointF corner, qreal angleDeg, qreal length, qreal width, qreal step)
-{
+void paintRuler(QPainter& p, QPointF corner, qreal angleDeg, qreal length, qreal width,
+                qreal step) {
     p.save();
     p.translate(corner);
     p.rotate(-angleDeg);
@@ -159,8 +161,7 @@ void paintRuler(QPainter& p, QPointF corner, qreal angleDeg, qreal length, qreal
     p.restore();
 }
 
-void paintProtractor(QPainter& p, QPointF centre, qreal radius)
-{
+void paintProtractor(QPainter& p, QPointF centre, qreal radius) {
     p.save();
     const QRectF outer(centre.x() - radius, centre.y() - radius, radius * 2, radius * 2);
     QPainterPath body;
@@ -185,7 +186,8 @@ void paintProtractor(QPainter& p, QPointF centre, qreal radius)
     p.drawPath(window);
     for (int deg = 0; deg <= 180; deg += 5) {
         const qreal length = deg % 30 == 0 ? 14 : (deg % 10 == 0 ? 9 : 5);
-        const QPointF dir(std::cos(qDegreesToRadians(qreal(deg))), -std::sin(qDegreesToRadians(qreal(deg))));
+        const QPointF dir(std::cos(qDegreesToRadians(qreal(deg))),
+                          -std::sin(qDegreesToRadians(qreal(deg))));
         p.setPen(QPen(QColor(60, 90, 130, deg % 10 == 0 ? 210 : 150), deg % 30 == 0 ? 1.2 : 0.9));
         p.drawLine(centre + dir * radius, centre + dir * (radius - length));
     }
@@ -195,4 +197,4 @@ void paintProtractor(QPainter& p, QPointF centre, qreal radius)
     p.restore();
 }
 
-} // namespace painters
+}  // namespace painters

@@ -24,4 +24,4 @@ void paintRuler(QPainter& p, QPointF corner, qreal angleDeg, qreal length, qreal
 // degree ticks (no figures).
 void paintProtractor(QPainter& p, QPointF centre, qreal radius);
 
-} // namespace painters
+}  // namespace painters

@@ -8,7 +8,6 @@
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
-
 #include <functional>
 
 namespace painters {
@@ -24,7 +23,8 @@ struct Plane {
 QPainterPath curve(const std::function<QPointF(qreal)>& point, qreal t0, qreal t1, int steps = 160);
 QPainterPath segment(QPointF a, QPointF b);
 // The arc of the ellipse x = cx + rx cos t, y = cy + ry sin t (graph units, degrees).
-QPainterPath ellipseArc(const Plane& plane, QPointF centre, qreal rx, qreal ry, qreal fromDeg, qreal toDeg);
+QPainterPath ellipseArc(const Plane& plane, QPointF centre, qreal rx, qreal ry, qreal fromDeg,
+                        qreal toDeg);
 
 // Soft colours of the letters: calm, but strong enough to read on graph paper.
 namespace colours {
@@ -35,11 +35,12 @@ inline const QColor plum{138, 98, 176};
 inline const QColor sky{66, 128, 196};
 inline const QColor green{92, 158, 78};
 inline const QColor slate{84, 108, 146};
-} // namespace colours
+}  // namespace colours
 
 // A sheet of paper lying on whatever is painted around it: soft shadow, rounded corners.
 void paintSheet(QPainter& p, const QRectF& sheet, qreal radius, const QColor& paper);
-// Squared paper clipped to `area`, its lines passing through `anchor`; every `major`-th line bolder.
+// Squared paper clipped to `area`, its lines passing through `anchor`; every `major`-th line
+// bolder.
 void paintGraphPaper(QPainter& p, const QRectF& area, QPointF anchor, qreal cell, int major,
                      const QColor& minorLine, const QColor& majorLine);
 // Coordinate axes through `origin`, with arrows and a tick every `tick` pixels, inside `extent`.
@@ -52,4 +53,4 @@ void strokeGhost(QPainter& p, const QPainterPath& path, const QColor& colour, qr
 // A plotted point where two pieces meet.
 void paintJoint(QPainter& p, QPointF at, const QColor& colour, qreal radius = 4.2);
 
-} // namespace painters
+}  // namespace painters

@@ -7,11 +7,11 @@
 
 namespace painters {
 
-QImage paintStartScreenPicture(); // Image41, 521 x 657
-QImage paintWorkAreaPicture();    // Image38, 685 x 681
-QImage paintSlotPicture();        // the word and letter slots, 67 x 101
-QImage paintSlotEraserPicture();  // Image40, 96 x 121
-QImage paintAuthorPicture();      // Image31, 350 x 503, shown squeezed into 203 x 241
+QImage paintStartScreenPicture();  // Image41, 521 x 657
+QImage paintWorkAreaPicture();     // Image38, 685 x 681
+QImage paintSlotPicture();         // the word and letter slots, 67 x 101
+QImage paintSlotEraserPicture();   // Image40, 96 x 121
+QImage paintAuthorPicture();       // Image31, 350 x 503, shown squeezed into 203 x 241
 
 // The desk colour around the start-screen sheet: the window's own background.
 inline const QColor kDeskColour{215, 228, 242};
@@ -19,13 +19,15 @@ inline const QColor kDeskColour{215, 228, 242};
 inline const QColor kSlotPaper{255, 250, 222};
 
 struct PictureJob {
-    const char* fileName; // inside pictures/jpeg/
+    const char* fileName;  // inside pictures/jpeg/
     QImage (*paint)();
 };
 inline constexpr PictureJob kPictureJobs[] = {
-    {"start_screen.jpg", paintStartScreenPicture}, {"work_area.jpg", paintWorkAreaPicture},
-    {"slot.jpg", paintSlotPicture},                {"slot_eraser.jpg", paintSlotEraserPicture},
+    {"start_screen.jpg", paintStartScreenPicture},
+    {"work_area.jpg", paintWorkAreaPicture},
+    {"slot.jpg", paintSlotPicture},
+    {"slot_eraser.jpg", paintSlotEraserPicture},
     {"author.jpg", paintAuthorPicture},
 };
 
-} // namespace painters
+}  // namespace painters

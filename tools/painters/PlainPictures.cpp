@@ -1,13 +1,12 @@
-#include "PictureKit.h"
-#include "Pictures.h"
-
 #include <QLinearGradient>
 #include <QRadialGradient>
 
+#include "PictureKit.h"
+#include "Pictures.h"
+
 namespace painters {
 
-QImage paintWorkAreaPicture()
-{
+QImage paintWorkAreaPicture() {
     QImage image(685, 681, QImage::Format_RGB32);
     QPainter p(&image);
     QLinearGradient sky(0, 0, 0, image.height());
@@ -16,12 +15,12 @@ QImage paintWorkAreaPicture()
     p.fillRect(image.rect(), sky);
     // A barely visible exercise-book grid; the slots and panels sit on top of it.
     p.setRenderHint(QPainter::Antialiasing);
-    paintGraphPaper(p, image.rect(), QPointF(0, 0), 17, 1000, QColor(210, 226, 244, 110), QColor(210, 226, 244, 110));
+    paintGraphPaper(p, image.rect(), QPointF(0, 0), 17, 1000, QColor(210, 226, 244, 110),
+                    QColor(210, 226, 244, 110));
     return image;
 }
 
-QImage paintSlotPicture()
-{
+QImage paintSlotPicture() {
     QImage image(67, 101, QImage::Format_RGB32);
     image.fill(kSlotPaper);
     QPainter p(&image);
@@ -39,11 +38,10 @@ QImage paintSlotPicture()
     return image;
 }
 
-QImage paintSlotEraserPicture()
-{
+QImage paintSlotEraserPicture() {
     QImage image(96, 121, QImage::Format_RGB32);
     image.fill(kSlotPaper);
     return image;
 }
 
-} // namespace painters
+}  // namespace painters

@@ -1,8 +1,8 @@
+#include <cmath>
+
 #include "Instruments.h"
 #include "PictureKit.h"
 #include "Pictures.h"
-
-#include <cmath>
 
 namespace painters {
 
@@ -20,8 +20,7 @@ const QRectF kCaptionPlate(136, 341, 221, 60);
 constexpr qreal kH = 3.4;
 
 // "Л": the parabola arm x = 1 - (H - y)^2 / H^2, the top y = H and the stem x = 1.9.
-void paintLetterL(QPainter& p, const Plane& g, const QColor& c)
-{
+void paintLetterL(QPainter& p, const Plane& g, const QColor& c) {
     const auto arm = [&](qreal y) { return g.at(1 - (kH - y) * (kH - y) / (kH * kH), y); };
     strokeGhost(p, curve(arm, kH, kH + 1.1), c);
     strokeGhost(p, segment(g.at(1.9, kH), g.at(1.9, kH + 0.5)), c);
@@ -34,8 +33,7 @@ void paintLetterL(QPainter& p, const Plane& g, const QColor& c)
 }
 
 // "Ф": the stem x = 1 and the ellipse x = 1 + 0.95 cos t, y = 0.56 H + 0.27 H sin t.
-void paintLetterF(QPainter& p, const Plane& g, const QColor& c)
-{
+void paintLetterF(QPainter& p, const Plane& g, const QColor& c) {
     const QPointF centre(1, 0.56 * kH);
     const qreal ry = 0.27 * kH;
     strokeGhost(p, segment(g.at(1, kH), g.at(1, kH + 0.45)), c);
@@ -48,8 +46,7 @@ void paintLetterF(QPainter& p, const Plane& g, const QColor& c)
 
 // "Ж": the stem x = 1, the short bar y = H / 2, and the corners of the absolute value
 // x = 0.75 - 0.75 |y - H/2| / (H/2) and its mirror image.
-void paintLetterZh(QPainter& p, const Plane& g, const QColor& c)
-{
+void paintLetterZh(QPainter& p, const Plane& g, const QColor& c) {
     const qreal mid = kH / 2;
     const auto left = [&](qreal y) { return g.at(0.75 - 0.75 * std::abs(y - mid) / mid, y); };
     const auto right = [&](qreal y) { return g.at(1.25 + 0.75 * std::abs(y - mid) / mid, y); };
@@ -67,8 +64,7 @@ void paintLetterZh(QPainter& p, const Plane& g, const QColor& c)
 }
 
 // "С" being drawn with the compasses: an arc of the circle around the needle.
-void paintLetterSWithCompass(QPainter& p, QPointF centre, qreal radius)
-{
+void paintLetterSWithCompass(QPainter& p, QPointF centre, qreal radius) {
     const auto at = [&](qreal deg) {
         const qreal t = deg * M_PI / 180;
         return centre + QPointF(radius * std::cos(t), -radius * std::sin(t));
@@ -80,8 +76,7 @@ void paintLetterSWithCompass(QPainter& p, QPointF centre, qreal radius)
 }
 
 // "А" of three segments, y = 3x, y = 6 - 3x and y = 1.1, being finished with a pencil.
-void paintLetterAWithPencil(QPainter& p, const Plane& g, const QColor& c)
-{
+void paintLetterAWithPencil(QPainter& p, const Plane& g, const QColor& c) {
     strokeGhost(p, segment(g.at(-0.12, -0.36), g.at(1.15, 3.45)), c);
     strokeGhost(p, segment(g.at(0.85, 3.45), g.at(2.12, -0.36)), c);
     strokeGhost(p, segment(g.at(-0.2, 1.1), g.at(0.37, 1.1)), c);
@@ -93,8 +88,7 @@ void paintLetterAWithPencil(QPainter& p, const Plane& g, const QColor& c)
     paintPencil(p, g.at(1.63, 1.1), 225, 120, colours::amber);
 }
 
-void paintCaptionPlate(QPainter& p)
-{
+void paintCaptionPlate(QPainter& p) {
     p.save();
     p.setPen(Qt::NoPen);
     for (int i = 4; i >= 1; --i) {
@@ -110,10 +104,9 @@ void paintCaptionPlate(QPainter& p)
     p.restore();
 }
 
-} // namespace
+}  // namespace
 
-QImage paintStartScreenPicture()
-{
+QImage paintStartScreenPicture() {
     QImage image(521, 657, QImage::Format_RGB32);
     image.fill(kDeskColour);
     QPainter p(&image);
@@ -139,4 +132,4 @@ QImage paintStartScreenPicture()
     return image;
 }
 
-} // namespace painters
+}  // namespace painters
