@@ -3,6 +3,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
+#include <cmath>
+
+#include "Stage.h"
 
 namespace {
 // The pen of the original platform: solid, round ends, no smoothing.
@@ -25,8 +28,8 @@ WindowCanvas::WindowCanvas(QWidget* surface) : QWidget(surface) {
 }
 
 void WindowCanvas::ensureImage() {
-    // Crisp on scaled screens: the raster has as many pixels as the screen shows.
-    const qreal dpr = devicePixelRatioF();
+    // Crisp on scaled screens and stages: the raster has as many pixels as the screen shows.
+    const qreal dpr = stage::rasterScale(this);
     const QSize want = size() * dpr;
     if (image_.size() == want && image_.devicePixelRatio() == dpr) return;
     QImage fresh(want, QImage::Format_ARGB32_Premultiplied);
@@ -76,15 +79,8 @@ void WindowCanvas::lineTo(int x, int y) {
     const int w = std::max(1, width_);
     QRect dirty;
     if (to == pos_) {
-        // A zero-length line with a wide pen leaves a round dot of the pen's width.
-        if (w <= 1) {
-            p.setPen(strokePen(pen_, 1));
-            p.drawPoint(to);
-        } else {
-            p.setPen(Qt::NoPen);
-            p.setBrush(pen_);
-            p.drawEllipse(QRectF(to.x() - w / 2.0, to.y() - w / 2.0, w, w));
-        }
+        p.end();
+        dot(to, w);
     } else {
         p.setPen(strokePen(pen_, w));
         p.drawLine(pos_, to);
@@ -92,6 +88,45 @@ void WindowCanvas::lineTo(int x, int y) {
     dirty = QRect(pos_, to).normalized().adjusted(-w - 1, -w - 1, w + 1, w + 1);
     pos_ = to;
     update(dirty);
+}
+
+// A zero-length line leaves a round dot w pixels across, as thick as a segment of that pen: the
+// pixels whose centres lie within w/2 of the segment's centre line through the point. A segment
+// of width w at row y covers rows y - w/2 (rounded down) onwards, so that centre line lies half a
+// pixel below y for odd widths and on y's top edge for even ones; likewise across.
+QList<QRect> WindowCanvas::dotSpans(QPoint at, int w, double scale) {
+    const double radius = std::max(1, w) / 2.0;
+    const double cx = at.x() - std::max(1, w) / 2 + radius;
+    const double cy = at.y() - std::max(1, w) / 2 + radius;
+    // On a scaled raster its own pixels are tested, so the dot stays round and crisp.
+    const int top = static_cast<int>(std::floor((cy - radius) * scale));
+    const int bottom = static_cast<int>(std::ceil((cy + radius) * scale));
+    const int left = static_cast<int>(std::floor((cx - radius) * scale));
+    const int right = static_cast<int>(std::ceil((cx + radius) * scale));
+    QList<QRect> spans;
+    for (int j = top; j < bottom; ++j) {
+        const double dy = (j + 0.5) / scale - cy;
+        int first = right, last = left - 1;
+        for (int i = left; i < right; ++i) {
+            const double dx = (i + 0.5) / scale - cx;
+            if (dx * dx + dy * dy > radius * radius) continue;
+            first = std::min(first, i);
+            last = std::max(last, i);
+        }
+        if (first <= last) spans << QRect(first, j, last - first + 1, 1);
+    }
+    return spans;
+}
+
+void WindowCanvas::dot(QPoint at, int w) {
+    const QRgb colour = qPremultiply(pen_.rgba());
+    const QRect raster = image_.rect();
+    for (const QRect& span : dotSpans(at, w, image_.devicePixelRatio())) {
+        const QRect inside = span & raster;
+        if (inside.isEmpty()) continue;
+        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(inside.top()));
+        std::fill(row + inside.left(), row + inside.left() + inside.width(), colour);
+    }
 }
 
 void WindowCanvas::ellipse(int x1, int y1, int x2, int y2) {

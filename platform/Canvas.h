@@ -39,9 +39,19 @@ class WindowCanvas : public QWidget {
     // with the brush.
     void ellipse(int x1, int y1, int x2, int y2);
 
+    // The raster follows the scale the canvas is shown at; what is drawn is kept, scaled.
+    void rescale() {
+        ensureImage();
+        update();
+    }
+
     // Forgets everything drawn inside the region (the area repainted).
     void erase(const QRegion& region);
     void clearAll();
+
+    // The raster pixels a dot of pen width w at `at` covers, as one rectangle per row, on a raster
+    // of `scale` pixels per client pixel.
+    static QList<QRect> dotSpans(QPoint at, int w, double scale = 1.0);
 
     // The colour at a client pixel, transparent where nothing is drawn.
     QColor pixel(int x, int y) const;
@@ -57,6 +67,7 @@ class WindowCanvas : public QWidget {
   private:
     void record(CanvasOp::Kind k, int a = 0, int b = 0, int c = 0, int d = 0);
     void ensureImage();
+    void dot(QPoint at, int w);
 
     QImage image_;
     QColor pen_{Qt::black};

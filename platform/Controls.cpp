@@ -4,7 +4,9 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
 
+#include "Stage.h"
 #include "Surface.h"
 
 GraphicControl::GraphicControl(QWidget* parent) : QWidget(parent) {}
@@ -90,15 +92,58 @@ void Label::fitToText() {
     }
 }
 
+int Label::textFlags() const {
+    int flags = static_cast<int>(align_ & Qt::AlignHorizontal_Mask) | Qt::AlignTop;
+    if (wordWrap_) flags |= Qt::TextWordWrap;
+    return flags;
+}
+
+bool Label::fitsWith(const QFont& f, int flags) const {
+    const QFontMetrics fm(f);
+    // Wrapped text may take as many lines as the box holds; a word wider than the box, or a line
+    // taller than it, does not fit.
+    const QRect needed = fm.boundingRect(QRect(0, 0, width(), 100000), flags, caption_);
+    return needed.width() <= width() && needed.height() <= std::max(height(), fm.height());
+}
+
+bool Label::captionFits(const QFont& f) const {
+    if (caption_.isEmpty() || autoSize_) return true;  // an autosized box follows its text
+    return fitsWith(f, textFlags());
+}
+
+// The substitute fonts are wider than the faces the window was laid out for, and a few captions
+// are longer than their boxes: a caption that does not fit is wrapped where its box holds more
+// than one line, and shown a pixel size or a few smaller where it still does not, never moving
+// the control.
+Label::Shown Label::shown() const {
+    Shown out{font(), textFlags()};
+    if (captionFits(out.font) || out.font.pixelSize() <= 0) return out;
+    if (height() >= 2 * QFontMetrics(out.font).lineSpacing()) out.flags |= Qt::TextWordWrap;
+    while (out.font.pixelSize() > 6 && !fitsWith(out.font, out.flags))
+        out.font.setPixelSize(out.font.pixelSize() - 1);
+    return out;
+}
+
+bool Label::shownWhole() const {
+    if (caption_.isEmpty() || autoSize_) return true;
+    const Shown s = shown();
+    return fitsWith(s.font, s.flags);
+}
+
 void Label::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!transparent_ && color_.alpha() != 0) p.fillRect(rect(), color_);
     if (caption_.isEmpty()) return;
-    p.setPen(fontColor_);
-    p.setFont(font());
-    int flags = static_cast<int>(align_ & Qt::AlignHorizontal_Mask) | Qt::AlignTop;
-    if (wordWrap_) flags |= Qt::TextWordWrap;
-    p.drawText(rect(), flags, caption_);
+    const Shown shown = this->shown();
+    p.setFont(shown.font);
+    if (isEnabled()) {
+        p.setPen(fontColor_);
+        p.drawText(rect(), shown.flags, caption_);
+    } else {
+        // Greyed, as the desktop draws the text of a control that cannot be used.
+        style()->drawItemText(&p, rect(), shown.flags, palette(), false, caption_,
+                              QPalette::WindowText);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -138,14 +183,16 @@ void Picture::resizeEvent(QResizeEvent*) {
 
 void Picture::paintEvent(QPaintEvent* e) {
     if (picture().isNull()) return;
-    const qreal dpr = devicePixelRatioF();
+    const qreal dpr = stage::rasterScale(this);
     if (shown_.isNull() || shown_.devicePixelRatio() != dpr) {
         if (stretch_) {
             shown_ = QPixmap::fromImage(
                 picture_.scaled(size() * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
             shown_.setDevicePixelRatio(dpr);
         } else {
-            shown_ = QPixmap::fromImage(picture_);
+            shown_ = QPixmap::fromImage(picture_.scaled(
+                picture_.size() * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            shown_.setDevicePixelRatio(dpr);
         }
     }
     QPainter p(this);

@@ -57,11 +57,24 @@ class Label : public GraphicControl {
     void setLabelFont(const QFont& f);
     void setAutoSize(bool a);
 
+    // Whether the caption fits the box in font f with the label's own wrap setting.
+    bool captionFits(const QFont& f) const;
+    // How the caption is shown: in its own font and wrap setting, or wrapped and a little smaller
+    // where it would not fit; and whether it then shows whole.
+    struct Shown {
+        QFont font;
+        int flags;
+    };
+    Shown shown() const;
+    bool shownWhole() const;
+
   protected:
     void paintEvent(QPaintEvent*) override;
 
   private:
     void fitToText();
+    int textFlags() const;
+    bool fitsWith(const QFont& f, int flags) const;
 
     QString caption_;
     QColor fontColor_{Qt::black};

@@ -99,3 +99,8 @@ bool ClientSurface::eventFilter(QObject* watched, QEvent* e) {
     }
     return false;
 }
+
+void ClientSurface::rasterScaleChanged() {
+    canvas_->rescale();
+    update();
+}

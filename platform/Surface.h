@@ -26,6 +26,8 @@ class ClientSurface : public QWidget {
     static ClientSurface* current();
 
     void invalidate(const QRect& rect);
+    // The surface is shown at another scale: the canvas and the pictures remake their rasters.
+    void rasterScaleChanged();
     const QRegion& pendingRegion() const { return pending_; }
 
     // Puts the canvas above every graphic control and below every windowed one. Called once the

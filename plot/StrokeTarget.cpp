@@ -27,10 +27,9 @@ void PictureTarget::penWidth(int width) {
 
 void PictureTarget::line(QPoint from, QPoint to) {
     const QPoint a = from - at_, b = to - at_;
-    if (a == b && width_ > 1) {
-        painter_.setPen(Qt::NoPen);
-        painter_.setBrush(colour_);
-        painter_.drawEllipse(QRectF(b.x() - width_ / 2.0, b.y() - width_ / 2.0, width_, width_));
+    if (a == b) {
+        for (const QRect& span : WindowCanvas::dotSpans(b, width_))
+            painter_.fillRect(span, colour_);
         return;
     }
     QPen pen(colour_);
@@ -38,8 +37,5 @@ void PictureTarget::line(QPoint from, QPoint to) {
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     painter_.setPen(pen);
-    if (a == b)
-        painter_.drawPoint(b);
-    else
-        painter_.drawLine(a, b);
+    painter_.drawLine(a, b);
 }

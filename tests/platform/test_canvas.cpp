@@ -1,0 +1,96 @@
+// The window canvas: dots of every pen width are round and exactly as thick as the segments of
+// the same pen, so a curve traced as a chain of dots matches the straight strokes beside it.
+#include <QtTest>
+
+#include "Canvas.h"
+
+namespace {
+// The opaque pixels of the canvas.
+QList<QPoint> inked(const WindowCanvas& c) {
+    QList<QPoint> out;
+    const QImage& img = c.image();
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(img.pixel(x, y)) == 255) out << QPoint(x, y);
+    return out;
+}
+
+QRect bounds(const QList<QPoint>& points) {
+    QRect r;
+    for (const QPoint& p : points) r |= QRect(p, QSize(1, 1));
+    return r;
+}
+}  // namespace
+
+class CanvasTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // Pixels whose centres lie within w/2 of the dot's centre, counted by hand: w 3 is a 3 × 3
+    // square; w 5 is 5 × 5 less the 4 corners; w 4 and 6 are centred on a pixel corner, 4 × 4
+    // less the 4 corners and 6 × 6 less the 4 corners.
+    void dotCoversTheDisc_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("1") << 1 << 1;
+        QTest::newRow("2") << 2 << 4;
+        QTest::newRow("3") << 3 << 9;
+        QTest::newRow("4") << 4 << 12;
+        QTest::newRow("5") << 5 << 21;
+        QTest::newRow("6") << 6 << 32;
+    }
+    void dotCoversTheDisc() {
+        QFETCH(int, width);
+        QFETCH(int, pixels);
+        QWidget surface;
+        surface.resize(60, 60);
+        WindowCanvas canvas(&surface);
+        canvas.setPenColor(QColor(215, 17, 27));
+        canvas.setPenWidth(width);
+        canvas.moveTo(30, 30);
+        canvas.lineTo(30, 30);
+        const QList<QPoint> dot = inked(canvas);
+        QCOMPARE(dot.size(), pixels);
+        QCOMPARE(bounds(dot).size(), QSize(width, width));  // w pixels across, both ways
+        QCOMPARE(canvas.pixel(30, 30), QColor(215, 17, 27));
+        // Round: the footprint is the same turned by a quarter about its centre.
+        const QRect box = bounds(dot);
+        for (const QPoint& p : dot) {
+            const QPoint turned(box.left() + (box.bottom() - p.y()),
+                                box.top() + (p.x() - box.left()));
+            QVERIFY(dot.contains(turned));
+        }
+    }
+
+    // The dot covers the same rows as a horizontal segment through its point, and the same
+    // columns as a vertical one.
+    void dotIsAsThickAsASegment() {
+        for (int width = 1; width <= 6; ++width) {
+            QWidget surface;
+            surface.resize(60, 60);
+            WindowCanvas dotCanvas(&surface);
+            dotCanvas.setPenWidth(width);
+            dotCanvas.moveTo(30, 30);
+            dotCanvas.lineTo(30, 30);
+            const QRect dot = bounds(inked(dotCanvas));
+
+            WindowCanvas across(&surface);
+            across.setPenWidth(width);
+            across.moveTo(10, 30);
+            across.lineTo(50, 30);
+            const QRect segment = bounds(inked(across));
+            QCOMPARE(dot.top(), segment.top());
+            QCOMPARE(dot.bottom(), segment.bottom());
+
+            WindowCanvas down(&surface);
+            down.setPenWidth(width);
+            down.moveTo(30, 10);
+            down.lineTo(30, 50);
+            const QRect upright = bounds(inked(down));
+            QCOMPARE(dot.left(), upright.left());
+            QCOMPARE(dot.right(), upright.right());
+        }
+    }
+};
+
+QTEST_MAIN(CanvasTest)
+#include "test_canvas.moc"
