@@ -45,9 +45,9 @@ QStringList introductionLines() {
     return lines;
 }
 
-// The author's name and town, eight blanks between them: 40 characters.
+// The program credits itself: its name and year, eight blanks, and what it is; 40 characters.
 const QString& creditLine() {
-    static const QString line = QStringLiteral("Иван Петрович Соколов        г. Смоленск");
+    static const QString line = QStringLiteral("Литерон, 2026        свободная программа");
     return line;
 }
 

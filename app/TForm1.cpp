@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QTimer>
 #include <stdexcept>
@@ -19,6 +20,7 @@
 #include "Pacing.h"
 #include "PartPicking.h"
 #include "ShellTables.h"
+#include "Stage.h"
 #include "TextControls.h"
 #include "TextMode.h"
 #include "WindowDescription.h"
@@ -39,7 +41,8 @@ const char* const kCaptionsOverLetters[] = {"Label45", "Label46", "Label47", "La
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Form1");
-    setWindowTitle("Form1");
+    // The task bar and the window switcher show the program's title.
+    setWindowTitle("Литерон");
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     menuBar()->setObjectName("MainMenu1");
     menuBar()->setNativeMenuBar(false);
@@ -59,6 +62,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     windowdesc::build(*surface_, textControls(), pictures);
     // The formula captions and the banner stand over the letter pictures and under the hotspots.
     for (const char* n : kCaptionsOverLetters) ctl(n).stackUnder(&ctl("HV"));
+    // The two formula captions of "Ё" reach up into the banner's place; they stay readable.
+    for (const char* n : {"Label57", "Label60"}) ctl(n).stackUnder(&ctl("HV"));
 
     for (const TimerRow& t : kTimers) {
         auto* timer = new QTimer(this);
@@ -127,6 +132,21 @@ void TForm1::selfCheck() const {
     const QStringList missing = windowdesc::missingNames(*this, names);
     if (!missing.isEmpty())
         throw std::logic_error("the window lacks controls: " + missing.join(", ").toStdString());
+}
+
+// Esc hides the introduction and the author panel as a click does; with neither on show it ends
+// the projector view, which F11 turns on and off.
+void TForm1::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F11) {
+        stage::setProjector(!stage::projector());
+    } else if (e->key() == Qt::Key_Escape) {
+        const bool intro = ctl("Memo1").isVisible(), author = ctl("Panel2").isVisible();
+        if (intro) runHandler(&TForm1::Memo1Click);
+        if (author) runHandler(&TForm1::Panel2Click);
+        if (!intro && !author) stage::setProjector(false);
+    } else {
+        QMainWindow::keyPressEvent(e);
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {

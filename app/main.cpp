@@ -5,6 +5,7 @@
 
 #include "Fonts.h"
 #include "Pacing.h"
+#include "Stage.h"
 #include "TForm1.h"
 #include "TParser.h"
 
@@ -17,9 +18,12 @@ int main(int argc, char** argv) {
     TParser::SetSystemDecimalSeparator(QLocale::system().decimalPoint().toStdString());
     try {
         TForm1 form;
-        form.show();
+        stage::present(&form, form.pos());
+        // --fullscreen opens in the projector view, as F11 does.
+        if (QApplication::arguments().contains("--fullscreen")) stage::setProjector(true);
         const int rc = QApplication::exec();
         pacing::setQuitting(true);
+        stage::release();
         return rc;
     } catch (const std::exception& e) {
         // A window description that names a missing control fails loudly at start.

@@ -5,6 +5,7 @@
 #include <QListWidget>
 
 #include "Controls.h"
+#include "EditKeys.h"
 #include "FunctionState.h"
 #include "GraphTable.h"
 #include "KeyboardLayout.h"
@@ -56,22 +57,23 @@ void showPoint(bool point) {
     ctl("Label135").setVisible(!point);
 }
 
-// Only the characters an edit box accepts reach it; each accepted one also joins the buffer.
-class KeyFilter : public QObject {
-  public:
-    KeyFilter(QObject* parent, int box) : QObject(parent), box_(box) {}
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() != QEvent::KeyPress) return false;
-        const QString text = static_cast<QKeyEvent*>(e)->text();
-        if (text.size() != 1) return false;  // not a character key: arrows and the like
-        if (!accepts(box_, text.at(0))) return true;
-        functionEntry.entryBuffer += text;
-        return false;
-    }
-
-  private:
-    int box_;
-};
+// Only the characters an edit box accepts reach it; each one typed at the end also joins the
+// buffer. Any other edit (Backspace, Delete, caret moves, paste) leaves the buffer equal to the
+// box's text, so a later keypad key appends to what the pupil sees.
+editkeys::Hooks keyHooks(int box) {
+    QLineEdit* e = &edit(box);
+    return editkeys::Hooks{
+        .accepts = [box](QChar c) { return accepts(box, c); },
+        .appended = [](QChar c) { functionEntry.entryBuffer += c; },
+        .edited = [e] { functionEntry.entryBuffer = e->text(); },
+        // Enter confirms the box as "Ввод" does, when "Ввод" can be pressed.
+        .enter =
+            [] {
+                QWidget& enter = ctl("Label132");
+                if (enter.isVisible() && enter.isEnabled()) messages::dispatch(Label132Click);
+            },
+    };
+}
 }  // namespace
 
 QLineEdit& edit(int box) {
@@ -218,7 +220,7 @@ void bind() {
     void (*const changes[])() = {Edit1Change, Edit2Change, Edit3Change, Edit4Change};
     for (int box = 1; box <= 4; ++box) {
         QLineEdit& e = edit(box);
-        e.installEventFilter(new KeyFilter(&e, box));
+        editkeys::filter(&e, keyHooks(box));
         // The layout switch sees a key before the filter, so Cyrillic keys arrive translated.
         keyboardlayout::follow(&e);
         QObject::connect(&e, &QLineEdit::textChanged, &e,

@@ -114,6 +114,26 @@ class IntroAuthorTest : public QObject {
         QVERIFY(!f.ctl("Panel1").isHidden());
         QVERIFY(f.form().timer("Timer1").isActive());  // the start command stops no timer
     }
+
+    // Esc hides the introduction and the author panel, as a click on them does, wherever the
+    // keyboard focus is.
+    void escapeHidesTheIntroductionAndTheAuthorPanel() {
+        FormFixture f;
+        f.menu("N1");
+        QVERIFY(f.ctl("Memo1").isVisible());
+        QTest::keyClick(&f.form(), Qt::Key_Escape);
+        QVERIFY(f.ctl("Memo1").isHidden());
+
+        f.menu("N2");
+        f.form().Timer3Timer();
+        f.menu("N1");
+        QTest::keyClick(&f.ctl("Memo1"), Qt::Key_Escape);
+        QVERIFY(f.ctl("Memo1").isHidden());
+        QVERIFY(f.ctl("Panel2").isHidden());
+    }
+
+    // The credit line names the program, not a person.
+    void creditNamesTheProgram() { QVERIFY(creditLine().startsWith("Литерон")); }
 };
 
 QTEST_MAIN(IntroAuthorTest)

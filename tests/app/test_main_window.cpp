@@ -20,7 +20,8 @@ class MainWindowTest : public QObject {
         QVERIFY(f.form().windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(f.form().pos(), QPoint(61, 150));
         QCOMPARE(f.form().surface().size(), QSize(1212, 731));
-        QCOMPARE(f.form().windowTitle(), QString("Form1"));
+        QCOMPARE(f.form().objectName(), QString("Form1"));
+        QCOMPARE(f.form().windowTitle(), QString("Литерон"));  // what the task bar shows
         QCOMPARE(f.form().surface().palette().color(QPalette::Window), QColor(215, 228, 242));
     }
 
