@@ -5,10 +5,10 @@
 // screen_views --enter-key FILE.png: the keypad with "Ввод" enabled and disabled, side by side.
 #include <QApplication>
 #include <QEventLoop>
-#include <QTimer>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 #include "Fonts.h"
 #include "Pacing.h"
