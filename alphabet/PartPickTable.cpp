@@ -59,7 +59,10 @@ std::vector<PartPick> buildRows() {
          .stroke = HorizontalGuideStroke});
     add({.controls = {"HNizSh"}, .shows = {"Label54"}, .description = "Label55", .shiftY = -2,
          .stroke = HorizontalGuideStroke});
-    // The upright of "Б", "К", "Р", "Ъ", "Ь": at whatever shiftX the plot state holds.
+    // The upright of "Б", "Р", "Ъ", "Ь" is the letter's stem at x = 0, whatever offset an earlier
+    // lesson or pick left; that of "К" stands where its lesson put it (3), or a later pick.
+    add({.controls = {"VL"}, .letters = u"БРЪЬ", .shows = {"Label45"}, .description = "Label46", .shiftX = 0,
+         .stroke = VerticalGuideStroke});
     add({.controls = {"VL"}, .shows = {"Label45"}, .description = "Label46", .stroke = VerticalGuideStroke});
     add({.controls = {"VP"}, .letters = u"ШМЩ", .shows = {"Label51"}, .description = "Label52", .shiftX = 117,
          .stroke = VerticalGuideStroke});
@@ -73,10 +76,15 @@ std::vector<PartPick> buildRows() {
          .stroke = VerticalGuideStroke});
 
     // --- Shapes that draw their own line -----------------------------------------------------
-    add({.controls = {"VST"}, .shows = {"Label45"}, .description = "Label46",
-         .loops = {coloured(kOrange, range(0, 1.2, 0.01), 2, pauseMs(1),
-                            {fixed(T(50 + plotState.shiftX), -180, T(50 + plotState.shiftX), 240),
-                             penColourSwitch(kMaroon)})}});
+    // The stem of "Т" stands at x = 1 (50 px) whatever offset came before; that of "Ф" 10 px
+    // further, where its lesson puts it.
+    for (const bool stemOfTe : {true, false}) {
+        add({.controls = {"VST"}, .letters = stemOfTe ? u"Т" : nullptr, .shows = {"Label45"},
+             .description = "Label46", .shiftX = stemOfTe ? std::optional<int>(0) : std::nullopt,
+             .loops = {coloured(kOrange, range(0, 1.2, 0.01), 2, pauseMs(1),
+                                {fixed(T(50 + plotState.shiftX), -180, T(50 + plotState.shiftX), 240),
+                                 penColourSwitch(kMaroon)})}});
+    }
     add({.controls = {"HSZnakM"}, .letters = u"Р", .shows = {"Label51"}, .description = "Label52",
          .loops = {acrossAt(kOrange, {grow(-49, -70, T(49 * t), -70)})}});
     add({.controls = {"HSZnakM"}, .shows = {"Label51"}, .description = "Label52",
