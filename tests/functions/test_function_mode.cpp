@@ -7,46 +7,13 @@
 #include "Fonts.h"
 #include "FormFixture.h"
 #include "FunctionEntry.h"
+#include "FunctionScreen.h"
 #include "FunctionState.h"
 #include "GraphList.h"
 #include "GraphTable.h"
 #include "LocaleNumbers.h"
 
 namespace {
-// A new letter in Function mode, from the blank key: every entry empty, stage 1.
-struct FunctionScreen : FormFixture {
-    explicit FunctionScreen(QChar separator = ',') {
-        localenumbers::setDecimalSeparator(separator);
-        functionEntry = FunctionEntry{};
-        graphTable.graphCount = 0;
-        graphTable.selectedGraph = 0;
-        click("Label224");
-        click("Label147");
-        click("Label44");
-        pacing::processPendingEvents();
-    }
-    ~FunctionScreen() { localenumbers::setDecimalSeparator(QChar()); }
-
-    QLineEdit& edit(int box) { return functionentry::edit(box); }
-    QListWidget& list() { return ctl<QListWidget>("ListBox1"); }
-    void enter() { click("Label132"); }
-    // Types the four entries and confirms each, as a pupil does on the keyboard.
-    void enterGraph(const QString& x, const QString& y, const QString& start, const QString& end) {
-        const QString texts[] = {x, y, start, end};
-        for (int box = 1; box <= 4; ++box) {
-            edit(box).setFocus();
-            typeText(&edit(box), texts[box - 1]);
-            enter();
-        }
-    }
-    // A further graph: the pupil first empties the boxes that still hold the last entries.
-    void build(const QString& x, const QString& y, const QString& start, const QString& end) {
-        for (int box = 1; box <= 4; ++box) edit(box).clear();
-        enterGraph(x, y, start, end);
-        click("Label148");
-    }
-};
-
 const char* const kFirstLine =
     "x(1)=0;     y(1)=x;       Нач. знач. перемен.(1)=0,00;   Конечн. знач. перемен.(1)=3,00";
 }  // namespace

@@ -6,29 +6,12 @@
 #include <QtTest>
 
 #include "Fonts.h"
-#include "FormFixture.h"
-#include "FunctionEntry.h"
-#include "FunctionState.h"
-#include "GraphTable.h"
-#include "LocaleNumbers.h"
+#include "FunctionScreen.h"
 
 namespace {
 // A new letter in Function mode from the blank key, the caret in Edit1.
-struct FunctionScreen : FormFixture {
-    FunctionScreen() {
-        localenumbers::setDecimalSeparator(',');
-        functionEntry = FunctionEntry{};
-        graphTable.graphCount = 0;
-        graphTable.selectedGraph = 0;
-        click("Label224");
-        click("Label147");
-        click("Label44");
-        pacing::processPendingEvents();
-        edit(1).setFocus();
-    }
-    ~FunctionScreen() { localenumbers::setDecimalSeparator(QChar()); }
-
-    QLineEdit& edit(int box) { return functionentry::edit(box); }
+struct KeyboardScreen : FunctionScreen {
+    KeyboardScreen() { edit(1).setFocus(); }
     void key(QWidget& w, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
         QTest::keyClick(&w, k, m);
     }
@@ -49,7 +32,7 @@ class KeyboardTest : public QObject {
     // "x+1", Backspace, then the keypad "2": the box and the buffer read "x+2", with no trace of
     // the deleted "1" or of a Backspace character.
     void backspaceThenKeypad() {
-        FunctionScreen f;
+        KeyboardScreen f;
         typeText(&f.edit(1), "x+1");
         f.key(f.edit(1), Qt::Key_Backspace);
         QCOMPARE(f.edit(1).text(), QString("x+"));
@@ -61,7 +44,7 @@ class KeyboardTest : public QObject {
 
     // Home, Delete, End and the arrows edit as in any text box, and the buffer follows.
     void editingKeys() {
-        FunctionScreen f;
+        KeyboardScreen f;
         QLineEdit& e = f.edit(1);
         typeText(&e, "2*x");
         f.key(e, Qt::Key_Home);
@@ -85,7 +68,7 @@ class KeyboardTest : public QObject {
     // Pasted text goes through the same filter as typed keys: "^", capitals, Cyrillic letters
     // and control characters stay out; the rest lands at the caret.
     void pasteIsFiltered() {
-        FunctionScreen f;
+        KeyboardScreen f;
         QLineEdit& e = f.edit(1);
         QGuiApplication::clipboard()->setText("sin(x)^2+Ж\t1\bX");
         f.key(e, Qt::Key_V, Qt::ControlModifier);
@@ -101,7 +84,7 @@ class KeyboardTest : public QObject {
     // Enter does what "Ввод" does, while "Ввод" can be pressed; Tab and Shift+Tab move between
     // the visible, enabled boxes.
     void enterAndTab() {
-        FunctionScreen f;
+        KeyboardScreen f;
         typeText(&f.edit(1), "x");
         f.key(f.edit(1), Qt::Key_Return);
         QVERIFY(f.edit(2).isVisible());
@@ -137,7 +120,7 @@ class KeyboardTest : public QObject {
 
     // A disabled key greys its caption, so a pupil sees that "Ввод" cannot be pressed yet.
     void disabledEnterKeyLooksDisabled() {
-        FunctionScreen f;
+        KeyboardScreen f;
         QWidget& enter = f.ctl("Label132");
         enter.setEnabled(true);
         const QImage enabled = enter.grab().toImage();

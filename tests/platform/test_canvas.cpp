@@ -67,27 +67,21 @@ class CanvasTest : public QObject {
         for (int width = 1; width <= 6; ++width) {
             QWidget surface;
             surface.resize(60, 60);
-            WindowCanvas dotCanvas(&surface);
-            dotCanvas.setPenWidth(width);
-            dotCanvas.moveTo(30, 30);
-            dotCanvas.lineTo(30, 30);
-            const QRect dot = bounds(inked(dotCanvas));
-
-            WindowCanvas across(&surface);
-            across.setPenWidth(width);
-            across.moveTo(10, 30);
-            across.lineTo(50, 30);
-            const QRect segment = bounds(inked(across));
-            QCOMPARE(dot.top(), segment.top());
-            QCOMPARE(dot.bottom(), segment.bottom());
-
-            WindowCanvas down(&surface);
-            down.setPenWidth(width);
-            down.moveTo(30, 10);
-            down.lineTo(30, 50);
-            const QRect upright = bounds(inked(down));
-            QCOMPARE(dot.left(), upright.left());
-            QCOMPARE(dot.right(), upright.right());
+            // The pixels a line from `from` to `to` covers on a fresh canvas.
+            auto footprint = [&](QPoint from, QPoint to) {
+                WindowCanvas canvas(&surface);
+                canvas.setPenWidth(width);
+                canvas.moveTo(from.x(), from.y());
+                canvas.lineTo(to.x(), to.y());
+                return bounds(inked(canvas));
+            };
+            const QRect dot = footprint(QPoint(30, 30), QPoint(30, 30));
+            const QRect across = footprint(QPoint(10, 30), QPoint(50, 30));
+            const QRect down = footprint(QPoint(30, 10), QPoint(30, 50));
+            QCOMPARE(dot.top(), across.top());
+            QCOMPARE(dot.bottom(), across.bottom());
+            QCOMPARE(dot.left(), down.left());
+            QCOMPARE(dot.right(), down.right());
         }
     }
 };
