@@ -22,7 +22,6 @@ class Filter : public QObject {
   public:
     Filter(QLineEdit* edit, Hooks hooks) : QObject(edit), edit_(edit), hooks_(std::move(hooks)) {
         edit->setAcceptDrops(false);  // dropped text would pass by the filter
-        edit->setContextMenuPolicy(Qt::DefaultContextMenu);
         edit->installEventFilter(this);
     }
 

@@ -32,8 +32,6 @@ class Stage : public QGraphicsView {
         form->installEventFilter(this);
     }
 
-    QWidget* form() const { return form_; }
-
     void showScaled(const QRect& area, double factor, bool fullScreen) {
         factor_ = factor;
         setTransform(QTransform::fromScale(factor, factor));
@@ -109,10 +107,8 @@ Placement place(QPoint wanted, QSize size, const QRect& available) {
     return {QPoint(x, y), factor};
 }
 
-Placement fill(QSize size, const QRect& screen) {
-    const double factor =
-        std::min(screen.width() / double(size.width()), screen.height() / double(size.height()));
-    return {screen.topLeft(), factor};
+double fillFactor(QSize size, const QRect& screen) {
+    return std::min(screen.width() / double(size.width()), screen.height() / double(size.height()));
 }
 
 void present(QWidget* form, QPoint place) {
@@ -143,7 +139,7 @@ void setProjector(bool on) {
     QScreen* screen = g_stage ? g_stage->screen() : g_form->screen();
     const QRect area = screen->geometry();
     Stage& s = stageFor(g_form);
-    s.showScaled(area, fill(g_form->size(), area).factor, true);
+    s.showScaled(area, fillFactor(g_form->size(), area), true);
     s.activateWindow();
 }
 

@@ -37,13 +37,15 @@ double factor();
 // ratio times the stage's factor.
 double rasterScale(const QWidget* w);
 
-// Where the window goes on a screen with this available area, and at what factor (pure, for tests).
+// Where a window of `size` that wants to stand at `wanted` goes in the available area of its
+// screen, and at what factor: its own place and size where they fit, moved where only the place
+// does not, scaled down (at most 1) where the size does not.
 struct Placement {
     QPoint topLeft;
     double factor;
 };
 Placement place(QPoint wanted, QSize size, const QRect& available);
-// The factor and top-left corner that fill `screen` with `size`, centred.
-Placement fill(QSize size, const QRect& screen);
+// The factor that fills `screen` with `size`, aspect kept.
+double fillFactor(QSize size, const QRect& screen);
 
 }  // namespace stage
