@@ -40,6 +40,7 @@ Label::Label(QWidget* parent) : GraphicControl(parent) {}
 void Label::setCaption(const QString& text) {
     if (text == caption_) return;
     caption_ = text;
+    shown_.reset();
     if (autoSize_) fitToText();
     repaintArea();
 }
@@ -61,22 +62,26 @@ void Label::setTransparent(bool t) {
 }
 
 void Label::setAlignment(Qt::Alignment a) {
+    shown_.reset();
     align_ = a;
     repaintArea();
 }
 
 void Label::setWordWrap(bool w) {
+    shown_.reset();
     wordWrap_ = w;
     repaintArea();
 }
 
 void Label::setLabelFont(const QFont& f) {
+    shown_.reset();
     setFont(f);
     if (autoSize_) fitToText();
     repaintArea();
 }
 
 void Label::setAutoSize(bool a) {
+    shown_.reset();
     autoSize_ = a;
     if (autoSize_) fitToText();
 }
@@ -111,11 +116,25 @@ bool Label::captionFits(const QFont& f) const {
     return fitsWith(f, textFlags());
 }
 
+Label::Shown Label::shown() const {
+    if (!shown_) shown_ = fit();
+    return *shown_;
+}
+
+void Label::resizeEvent(QResizeEvent*) {
+    shown_.reset();
+}
+
+void Label::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::FontChange) shown_.reset();
+    GraphicControl::changeEvent(e);
+}
+
 // The substitute fonts are wider than the faces the window was laid out for, and a few captions
 // are longer than their boxes: a caption that does not fit is wrapped where its box holds more
 // than one line, and shown a pixel size or a few smaller where it still does not, never moving
 // the control.
-Label::Shown Label::shown() const {
+Label::Shown Label::fit() const {
     Shown out{font(), textFlags()};
     if (captionFits(out.font) || out.font.pixelSize() <= 0) return out;
     if (height() >= 2 * QFontMetrics(out.font).lineSpacing()) out.flags |= Qt::TextWordWrap;

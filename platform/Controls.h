@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 // The controls of the window, standing in for the original toolkit's. Graphic controls (labels,
 // pictures, shapes) are painted under the window canvas; windowed ones (panels, edit boxes, the
@@ -65,18 +66,22 @@ class Label : public GraphicControl {
         QFont font;
         int flags;
     };
-    Shown shown() const;
+    Shown shown() const;  // worked out once per caption, font, size and wrap setting
     bool shownWhole() const;
 
   protected:
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void changeEvent(QEvent* e) override;
 
   private:
     void fitToText();
     int textFlags() const;
+    Shown fit() const;
     bool fitsWith(const QFont& f, int flags) const;
 
     QString caption_;
+    mutable std::optional<Shown> shown_;
     QColor fontColor_{Qt::black};
     QColor color_{Qt::transparent};
     bool transparent_ = false;
