@@ -7,7 +7,8 @@
 BUILD   ?= build
 JOBS    ?= $(shell nproc)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-CONFIG  := -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Line tables are enough for the sanitizers' and debuggers' backtraces, and compile a fifth faster.
+CONFIG  := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
 
 # What building and running the program needs: a compiler, CMake, Qt, libjpeg, the fonts.
 RUN_PACKAGES := build-essential cmake qt6-base-dev libgl-dev libjpeg62-turbo-dev \
@@ -81,7 +82,7 @@ format-check: deps-dev
 
 bench: deps-dev
 	cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release -DLITERON_DEVELOPER=ON
-	cmake --build $(BUILD)-release -j $(JOBS)
+	cmake --build $(BUILD)-release -j $(JOBS) --target bench_parser bench_plot startup_bare startup_literon
 	@for b in $(BUILD)-release/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
 	bench/startup.sh $(BUILD)-release
 
