@@ -86,6 +86,7 @@ void WindowCanvas::lineTo(int x, int y) {
         p.drawLine(pos_, to);
     }
     dirty = QRect(pos_, to).normalized().adjusted(-w - 1, -w - 1, w + 1, w + 1);
+    keep(to == pos_ ? CanvasStroke::Dot : CanvasStroke::Line, pos_, to, dirty);
     pos_ = to;
     update(dirty);
 }
@@ -138,11 +139,68 @@ void WindowCanvas::ellipse(int x1, int y1, int x2, int y2) {
     p.setBrush(brush_);
     const QRect box = QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)).normalized();
     p.drawEllipse(box);
-    update(box.adjusted(-width_ - 1, -width_ - 1, width_ + 1, width_ + 1));
+    const QRect dirty = box.adjusted(-width_ - 1, -width_ - 1, width_ + 1, width_ + 1);
+    keep(CanvasStroke::Ellipse, QPoint(x1, y1), QPoint(x2, y2), dirty);
+    update(dirty);
+}
+
+void WindowCanvas::keep(CanvasStroke::Kind kind, QPoint from, QPoint to, QRect bounds) {
+    if (strokes_.size() >= kKeptStrokes) {
+        unkept_ += bounds;
+        return;
+    }
+    strokes_.push_back(CanvasStroke{kind, pen_, std::max(1, width_), brush_, from, to, bounds, {}});
+}
+
+void WindowCanvas::paintStrokes(QPainter& p, const QRect& area, double rasterScale) const {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, rasterScale <= 0);
+    for (const CanvasStroke& s : strokes_) {
+        if (!s.bounds.intersects(area)) continue;
+        if (s.erased.isEmpty())
+            p.setClipRect(area);
+        else
+            p.setClipRegion(QRegion(area) - s.erased);
+        if (s.kind == CanvasStroke::Dot) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(s.pen);
+            if (rasterScale > 0) {
+                for (const QRect& span : dotSpans(s.to, s.width, rasterScale))
+                    p.drawRect(QRectF(span.x() / rasterScale, span.y() / rasterScale,
+                                      span.width() / rasterScale, span.height() / rasterScale));
+            } else {
+                // The disc the raster footprint approximates: w across, centred as dotSpans has it.
+                const double r = s.width / 2.0;
+                const QPointF c(s.to.x() - s.width / 2 + r, s.to.y() - s.width / 2 + r);
+                p.drawEllipse(c, r, r);
+            }
+        } else if (s.kind == CanvasStroke::Line) {
+            p.setPen(strokePen(s.pen, s.width));
+            p.setBrush(Qt::NoBrush);
+            p.drawLine(s.from, s.to);
+        } else {
+            p.setPen(strokePen(s.pen, s.width));
+            p.setBrush(s.brush);
+            p.drawEllipse(QRect(s.from, s.to - QPoint(1, 1)).normalized());
+        }
+    }
+    p.restore();
 }
 
 void WindowCanvas::erase(const QRegion& region) {
     if (region.isEmpty()) return;
+    // A stroke wholly inside the erased area is gone; one partly inside keeps the rest.
+    const bool oneRect = region.rectCount() == 1;
+    const QRect whole = region.boundingRect();
+    std::erase_if(strokes_, [&](CanvasStroke& s) {
+        if (!whole.intersects(s.bounds)) return false;
+        if (oneRect && whole.contains(s.bounds)) return true;
+        const QRegion hit = region & s.bounds;
+        if (hit.isEmpty()) return false;
+        s.erased += hit;
+        return (QRegion(s.bounds) - s.erased).isEmpty();
+    });
+    unkept_ -= region;
     QPainter p(&image_);
     p.setCompositionMode(QPainter::CompositionMode_Clear);
     for (const QRect& r : region) p.fillRect(r, Qt::transparent);

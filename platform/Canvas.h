@@ -2,7 +2,11 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
+#include <vector>
+
+class QPainter;
 
 // One recorded canvas operation, for tests that assert the exact trace of a drawing.
 struct CanvasOp {
@@ -10,6 +14,19 @@ struct CanvasOp {
     Kind kind;
     int a = 0, b = 0, c = 0, d = 0;  // coordinates, or the width / colour in a
     bool operator==(const CanvasOp&) const = default;
+};
+
+// What the canvas shows, kept as the strokes that drew it, so that the same picture can be drawn
+// again at any scale, or as vectors: each stroke with the parts of it erased since.
+struct CanvasStroke {
+    enum Kind { Line, Dot, Ellipse };
+    Kind kind;
+    QColor pen;
+    int width;
+    QColor brush;
+    QPoint from, to;  // the line's ends, the dot twice, or the ellipse's bounding corners
+    QRect bounds;     // every pixel the stroke may cover
+    QRegion erased;
 };
 
 class CanvasListener {
@@ -53,6 +70,16 @@ class WindowCanvas : public QWidget {
     // of `scale` pixels per client pixel.
     static QList<QRect> dotSpans(QPoint at, int w, double scale = 1.0);
 
+    // Draws what the canvas shows inside `area` (client coordinates) with the painter, at the
+    // painter's own scale: dots as round vector discs, or as the canvas's own raster footprints
+    // at `rasterScale` pixels per client pixel (then the pixels equal the canvas's at that scale).
+    void paintStrokes(QPainter& p, const QRect& area, double rasterScale = 0) const;
+    // Whether every stroke still showing inside `area` is kept. A very long session without
+    // erasing keeps at most kKeptStrokes; what is drawn past that is known only as pixels.
+    bool strokesComplete(const QRect& area) const { return !unkept_.intersects(area); }
+    static constexpr std::size_t kKeptStrokes = 200000;
+    const std::vector<CanvasStroke>& strokes() const { return strokes_; }
+
     // The colour at a client pixel, transparent where nothing is drawn.
     QColor pixel(int x, int y) const;
     const QImage& image() const { return image_; }
@@ -68,6 +95,7 @@ class WindowCanvas : public QWidget {
     void record(CanvasOp::Kind k, int a = 0, int b = 0, int c = 0, int d = 0);
     void ensureImage();
     void dot(QPoint at, int w);
+    void keep(CanvasStroke::Kind kind, QPoint from, QPoint to, QRect bounds);
 
     QImage image_;
     QColor pen_{Qt::black};
@@ -75,4 +103,6 @@ class WindowCanvas : public QWidget {
     int width_ = 1;
     QPoint pos_;
     CanvasListener* listener_ = nullptr;
+    std::vector<CanvasStroke> strokes_;
+    QRegion unkept_;
 };

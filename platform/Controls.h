@@ -101,6 +101,7 @@ class Picture : public GraphicControl {
     // of many painted pictures opens at once.
     void setPictureLoader(std::function<QImage()> loader);
     void setStretch(bool s);
+    bool stretch() const { return stretch_; }
     // The picture changed in place: it repaints and wipes what was drawn over it.
     void pictureChanged() { repaintArea(); }
 

@@ -29,6 +29,8 @@ class ClientSurface : public QWidget {
     // The surface is shown at another scale: the canvas and the pictures remake their rasters.
     void rasterScaleChanged();
     const QRegion& pendingRegion() const { return pending_; }
+    // Wipes the pending region from the canvas now, as the next pass of events would.
+    void flushPending();
 
     // Puts the canvas above every graphic control and below every windowed one. Called once the
     // window description is built; controls created later are placed by kind as they arrive.
@@ -44,7 +46,6 @@ class ClientSurface : public QWidget {
     void childEvent(QChildEvent* e) override;
 
   private:
-    void flushPending();
     void watch(QWidget* child);
 
     WindowCanvas* canvas_;

@@ -1,5 +1,6 @@
 // The window canvas: dots of every pen width are round and exactly as thick as the segments of
 // the same pen, so a curve traced as a chain of dots matches the straight strokes beside it.
+#include <QPainter>
 #include <QtTest>
 
 #include "Canvas.h"
@@ -83,6 +84,58 @@ class CanvasTest : public QObject {
             QCOMPARE(dot.left(), down.left());
             QCOMPARE(dot.right(), down.right());
         }
+    }
+
+    // What the canvas keeps of its strokes draws the same pixels again: lines, dots of several
+    // widths, an ellipse, with part of them erased since and part erased whole.
+    void keptStrokesDrawTheSamePixels() {
+        QWidget surface;
+        surface.resize(120, 90);
+        WindowCanvas canvas(&surface);
+        canvas.setPenColor(QColor(255, 0, 0));
+        for (int w = 1; w <= 6; ++w) {
+            canvas.setPenWidth(w);
+            canvas.moveTo(10 * w, 10);
+            canvas.lineTo(10 * w, 10);
+            canvas.lineTo(10 * w + 7, 60);
+        }
+        canvas.setPenColor(QColor(0, 0, 255));
+        canvas.setBrushColor(QColor(255, 255, 0));
+        canvas.setPenWidth(2);
+        canvas.ellipse(70, 20, 110, 80);
+        canvas.erase(QRegion(25, 0, 20, 40));  // through two strokes
+        canvas.erase(QRegion(0, 0, 14, 90));   // the whole first one
+        QCOMPARE(int(canvas.strokes().size()), 2 * 6 + 1 - 2);
+
+        QImage again(canvas.image().size(), QImage::Format_ARGB32_Premultiplied);
+        again.fill(Qt::transparent);
+        QPainter p(&again);
+        canvas.paintStrokes(p, surface.rect(), 1.0);
+        p.end();
+        QCOMPARE(again, canvas.image());
+        QVERIFY(canvas.strokesComplete(surface.rect()));
+    }
+
+    // Past the strokes it keeps, the canvas knows where pixels stand that it cannot draw again,
+    // until they are erased.
+    void strokesPastTheKeptNumberAreKnownByPlace() {
+        QWidget surface;
+        surface.resize(100, 100);
+        WindowCanvas canvas(&surface);
+        canvas.setPenWidth(1);
+        for (std::size_t k = 0; k < WindowCanvas::kKeptStrokes; ++k) {
+            canvas.moveTo(5, 5);
+            canvas.lineTo(5, 5);
+        }
+        QVERIFY(canvas.strokesComplete(surface.rect()));
+        canvas.moveTo(80, 80);
+        canvas.lineTo(80, 80);
+        QVERIFY(!canvas.strokesComplete(QRect(70, 70, 20, 20)));
+        QVERIFY(canvas.strokesComplete(QRect(0, 0, 50, 50)));
+        canvas.erase(QRegion(60, 60, 40, 40));
+        QVERIFY(canvas.strokesComplete(surface.rect()));
+        canvas.clearAll();
+        QVERIFY(canvas.strokes().empty());
     }
 };
 
