@@ -10,6 +10,7 @@
 //   Panel8 shown  8 each graph redrawn with a 5 ms pause before each dot and the x-value read twice
 //   9 graphCount := n, the list shown and rebuilt with the record's separators.
 
+#include <QChar>
 #include <span>
 #include <vector>
 
@@ -49,6 +50,9 @@ namespace exampleletters {
 // The fourteen examples in the order of the submenu.
 std::span<const ExampleLetter> rows();
 const ExampleLetter* findByMenuItem(const char* menuItem);
+// The letter an example shows (the last letter of its menu caption), and the example of a letter.
+QChar letterOf(const ExampleLetter& example);
+const ExampleLetter* findByLetter(QChar letter);
 
 // Shows an example on the main window: the handler of its menu item.
 void showExample(const ExampleLetter& example);

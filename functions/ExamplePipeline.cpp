@@ -105,7 +105,19 @@ void fillSlots(const ExampleLetter& e) {
 
 }  // namespace
 
+QChar letterOf(const ExampleLetter& e) {
+    const QString title = QString::fromUtf8(e.title);
+    return title.isEmpty() ? QChar() : title.back();
+}
+
+const ExampleLetter* findByLetter(QChar letter) {
+    for (const ExampleLetter& e : rows())
+        if (letterOf(e) == letter) return &e;
+    return nullptr;
+}
+
 void showExample(const ExampleLetter& e) {
+    letterBeginning = {LetterBeginning::Example, letterOf(e)};
     ResetGraphSlots();
     hideLeftovers();
     emptyEntry(e);

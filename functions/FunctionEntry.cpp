@@ -85,6 +85,17 @@ bool accepts(int box, QChar c) {
     return c == localenumbers::decimalSeparator() || kBoxChars[box - 1].contains(c);
 }
 
+bool reachable(int box, const QString& text) {
+    if (box < 1 || box > 4) return false;
+    QString keypad;
+    for (const PadKey& k : kPadKeys)
+        if (k.stages & (1 << box)) keypad += QString::fromUtf8(k.text);
+    for (QChar c : text)
+        if (c.category() == QChar::Other_Control || !(accepts(box, c) || keypad.contains(c)))
+            return false;
+    return true;
+}
+
 void keypadKey(const char* key) {
     for (const PadKey& k : kPadKeys) {
         if (qstrcmp(k.key, key) != 0) continue;

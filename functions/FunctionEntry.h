@@ -21,6 +21,10 @@ void Label134Click();  // "Delete"
 // Whether a typed character is accepted by edit box 1 … 4 (the decimal separator always is).
 bool accepts(int box, QChar c);
 
+// Whether a pupil can bring `text` into edit box 1 … 4 with the keyboard and the keypad: every
+// character is one the box takes from the keyboard or one of a keypad key that writes the box.
+bool reachable(int box, const QString& text);
+
 QLineEdit& edit(int box);
 
 }  // namespace functionentry

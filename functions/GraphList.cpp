@@ -152,7 +152,19 @@ void rebuildList(const ListSeparators& separators) {
     QListWidget& l = list();
     l.clear();
     l.addItem(kListHint);
-    for (int k = 1; k <= graphTable.graphCount; ++k) l.addItem(listLine(k, separators));
+    for (int k = 1; k <= graphTable.graphCount; ++k) {
+        auto* line = new QListWidgetItem(listLine(k, separators), &l);
+        line->setData(Qt::UserRole, k);
+    }
+}
+
+std::vector<int> listedGraphs() {
+    std::vector<int> listed;
+    const QListWidget& l = list();
+    for (int row = 0; row < l.count(); ++row)
+        if (const QVariant k = l.item(row)->data(Qt::UserRole); k.isValid())
+            listed.push_back(k.toInt());
+    return listed;
 }
 
 void Label148Click() {

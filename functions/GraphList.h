@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 // The graph list and the plotting of Function mode: building a graph from the four entries,
 // the list of the letter's graphs, selecting, changing and deleting graphs, and the redraw of a
@@ -34,6 +35,9 @@ struct ListSeparators {
 };
 
 void rebuildList(const ListSeparators& separators = {});
+// The slots of the graphs the list shows, in its order. A graph deleted from the list stays in
+// its slot until the list is rebuilt, but is no longer listed.
+std::vector<int> listedGraphs();
 QString listLine(int k, const ListSeparators& separators = {});
 QString rangeText(double v);  // two significant digits, two decimals, the system separator
 

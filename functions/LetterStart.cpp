@@ -47,6 +47,7 @@ void hideTemplatePictures() {
 }
 
 void Label44Click() {
+    letterBeginning = {LetterBeginning::Blank, QChar()};
     hideTemplatePictures();
     emptyEdits();
     hidePrefixLabels();

@@ -95,4 +95,19 @@ QImage paintTemplatePicture(const QString& name) {
     return piece;
 }
 
+void paintTemplate(QPainter& painter, const LetterTemplate* letter) {
+    if (!letter) {
+        const QImage grid = paintGridFrame("ImRamkaSetka2");
+        painter.drawImage(QPoint(planeOrigin().x(), planeOrigin().y() - grid.height()), grid);
+        return;
+    }
+    painter.drawImage(QPoint(letter->gridLeft, letter->gridTop),
+                      paintGridFrame(QString::fromUtf8(letter->grid)));
+    PlotState ps;
+    ps.originX = planeOrigin().x();
+    ps.originY = planeOrigin().y();
+    PictureTarget target(painter, QPoint(0, 0), kTemplateColour);
+    for (const TemplateLoop& loop : letter->loops) runTemplateLoop(loop, ps, target, {});
+}
+
 }  // namespace templatepictures

@@ -58,6 +58,7 @@ void placeGrid(const LetterTemplate& row) {
 }  // namespace
 
 void runLetterTemplate(const LetterTemplate& row) {
+    letterBeginning = {LetterBeginning::Key, QChar(row.letter)};
     if (row.showsFrameWidth) showFrameWithWidth(row.showsFrameWidth);
     if (row.shortIExtras) shortIOpening();
     ctl("Label44").show();

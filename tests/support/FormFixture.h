@@ -6,6 +6,8 @@
 #include <QTest>
 #include <memory>
 
+#include "FunctionState.h"
+#include "GraphTable.h"
 #include "Messages.h"
 #include "Pacing.h"
 #include "PlotState.h"
@@ -30,7 +32,12 @@ class FormFixture {
         pacing::setQuitting(false);
         pacing::resetRequestedPause();
         pacing::setClockDrivesTimers(false);
+        // The program's process-wide state, as at its start.
         plotState = PlotState{};
+        functionEntry = FunctionEntry{};
+        letterBeginning = LetterBeginning{};
+        graphTable.graphCount = 0;
+        graphTable.selectedGraph = 0;
         form_ = std::make_unique<TForm1>();
         form_->show();
         pacing::processPendingEvents();

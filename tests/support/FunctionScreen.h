@@ -14,6 +14,7 @@ struct FunctionScreen : FormFixture {
     explicit FunctionScreen(QChar separator = ',') {
         localenumbers::setDecimalSeparator(separator);
         functionEntry = FunctionEntry{};
+        letterBeginning = LetterBeginning{};
         graphTable.graphCount = 0;
         graphTable.selectedGraph = 0;
         click("Label224");
