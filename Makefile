@@ -10,12 +10,13 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Line tables are enough for the sanitizers' and debuggers' backtraces, and compile a fifth faster.
 CONFIG  := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
 
-# What building and running the program needs: a compiler, CMake, Qt, libjpeg, the fonts.
-RUN_PACKAGES := build-essential cmake qt6-base-dev libgl-dev libjpeg62-turbo-dev \
+# What building and running the program needs: a compiler, CMake, Qt (with SVG for the picture
+# export), libjpeg, the fonts.
+RUN_PACKAGES := build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libjpeg62-turbo-dev \
                 fonts-liberation fonts-urw-base35
 # What the tests, benchmarks, fuzzing and the format check need on top.
 DEV_PACKAGES := $(RUN_PACKAGES) libgtest-dev libbenchmark-dev libmuparser-dev clang \
-                libclang-rt-14-dev clang-format xvfb xauth
+                libclang-rt-14-dev clang-format xvfb xauth poppler-utils
 # What building and checking the Debian package needs on top of the program's.
 PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev lintian
 

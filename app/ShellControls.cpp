@@ -117,6 +117,10 @@ const ControlRow kShellControls[] = {
 const MenuRow kShellMenu[] = {
     {"File1", "", "File", true},
     {"N9", "File1", "Старт", true},
+    {"OpenWork", "File1", "Открыть…", true},
+    {"SaveWork", "File1", "Сохранить…", false},
+    {"SavePicture", "File1", "Сохранить рисунок…", false},
+    {"PrintWork", "File1", "Печать…", false},
     {"N10", "File1", "Выход", true},
     {"N1", "", "Назначение программы", true},
     {"N2", "", "Автор программы", true},

@@ -24,6 +24,7 @@
 #include "TextControls.h"
 #include "TextMode.h"
 #include "WindowDescription.h"
+#include "WorkCommands.h"
 
 namespace {
 struct TimerRow {
@@ -82,6 +83,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     new ParserComponent(surface_, "Parser2");
     bindFunctionMode();
     bindPartPicking();
+    bindWorkCommands();
     selfCheck();
     move(61, 150);
 }
@@ -124,6 +126,23 @@ void TForm1::bindHandlers() {
             missingControl(b.control);
         }
     }
+}
+
+// Opening a work file takes the steps a pupil would: out of the introduction or the author panel,
+// the start command where the start screen shows, then the caption "Ввод ФУНКЦИЙ".
+void TForm1::bindWorkCommands() {
+    letterwork::ScreenSteps steps;
+    steps.startProgram = [this] {
+        if (ctl("Memo1").isVisible()) Memo1Click();
+        if (ctl("Panel2").isVisible()) Panel2Click();
+        if (ctl("Label142").isVisible()) Label142Click();
+    };
+    steps.enterFunctionMode = [this] { Label147Click(); };
+    workcommands::bind({steps, [this] { return workingScreen(); }});
+}
+
+bool TForm1::workingScreen() const {
+    return ctl("Image10").isVisible() && !ctl("Memo1").isVisible() && !ctl("Panel2").isVisible();
 }
 
 void TForm1::selfCheck() const {

@@ -70,6 +70,9 @@ class TForm1 : public QMainWindow {
   private:
     [[noreturn]] static void missingControl(const QString& name);
     void bindHandlers();
+    void bindWorkCommands();
+    // The work area is on screen: the plane, with no introduction or author panel over it.
+    bool workingScreen() const;
     void selfCheck() const;
     void setUpIntroduction();
 

@@ -1,13 +1,16 @@
 #include <QApplication>
 #include <QLocale>
+#include <QTimer>
 #include <cstdio>
 #include <exception>
 
 #include "Fonts.h"
+#include "Messages.h"
 #include "Pacing.h"
 #include "Stage.h"
 #include "TForm1.h"
 #include "TParser.h"
+#include "WorkCommands.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -21,6 +24,14 @@ int main(int argc, char** argv) {
         stage::present(&form, form.pos());
         // --fullscreen opens in the projector view, as F11 does.
         if (QApplication::arguments().contains("--fullscreen")) stage::setProjector(true);
+        // A work file named on the command line (a double click on it) opens once the window
+        // shows.
+        for (const QString& arg : QApplication::arguments().mid(1))
+            if (!arg.startsWith("--")) {
+                QTimer::singleShot(
+                    0, &form, [arg] { messages::dispatch([&] { workcommands::openPath(arg); }); });
+                break;
+            }
         const int rc = QApplication::exec();
         pacing::setQuitting(true);
         stage::release();

@@ -132,7 +132,14 @@ class MainWindowTest : public QObject {
                 out << a->objectName() + "=" + a->text();
             return out;
         };
-        QCOMPARE(items("File1"), QStringList({"N9=Старт", "N10=Выход"}));
+        // Keeping work stands between the start and the exit.
+        QCOMPARE(items("File1"),
+                 QStringList({"N9=Старт", "OpenWork=Открыть…", "SaveWork=Сохранить…",
+                              "SavePicture=Сохранить рисунок…", "PrintWork=Печать…", "N10=Выход"}));
+        QCOMPARE(f.form().menuItem("OpenWork").shortcut(), QKeySequence("Ctrl+O"));
+        QCOMPARE(f.form().menuItem("SaveWork").shortcut(), QKeySequence("Ctrl+S"));
+        QCOMPARE(f.form().menuItem("SavePicture").shortcut(), QKeySequence("Ctrl+E"));
+        QCOMPARE(f.form().menuItem("PrintWork").shortcut(), QKeySequence("Ctrl+P"));
         QCOMPARE(items("N4"), QStringList({"N6=Алфавит", "N7=Ввод текста", "N8=Ввод функций"}));
         QCOMPARE(items("N5"),
                  QStringList({"N11=Буква Б", "N12=В", "N13=Д", "N23=Ж", "N14=З", "N15=Й", "N16=М",

@@ -1,13 +1,16 @@
 #include "Monkey.h"
 
 #include <QAction>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -15,6 +18,7 @@
 #include "Controls.h"
 #include "Pacing.h"
 #include "TForm1.h"
+#include "WorkDialogs.h"
 
 namespace {
 // What a pupil might type: expressions, numbers, Russian and Latin letters, editing keys.
@@ -33,6 +37,47 @@ Monkey::Monkey(TForm1& form, quint64 seed, int events)
     // does.
     timers_ =
         form_.findChildren<QTimer*>(QRegularExpression("^Timer\\d+$"), Qt::FindDirectChildrenOnly);
+    answerWorkDialogs();
+}
+
+Monkey::~Monkey() {
+    workdialogs::resetDialogs();
+}
+
+// The file questions get random answers: a work file of the fuzz corpus (good and bad ones) or one
+// the walk saved itself, or no file; pictures in any format and scale; prints to PDF.
+void Monkey::answerWorkDialogs() {
+    QStringList works;
+    for (const QFileInfo& f : QDir(LITERON_WORK_CORPUS).entryInfoList(QDir::Files))
+        works << f.absoluteFilePath();
+    auto pick = [this](const QStringList& from) {
+        return from.at(int(random_.bounded(quint32(from.size()))));
+    };
+    auto saved = [this] { return files_.filePath(QString("walk%1").arg(random_.bounded(4u))); };
+    workdialogs::setDialogs(workdialogs::Dialogs{
+        [=, this](const QString&) {
+            QStringList choices = works;
+            choices << QString() << saved() + ".literon" << files_.filePath("missing.literon");
+            const QString path = pick(choices);
+            note("open " + QFileInfo(path).fileName());
+            return path;
+        },
+        [=, this](const QString&, const QString&) -> std::optional<workdialogs::SaveChoice> {
+            if (random_.bounded(5u) == 0) return std::nullopt;
+            return workdialogs::SaveChoice{saved() + ".literon", "Группа " + pick(kTyping)};
+        },
+        [=, this](const QString&) -> std::optional<workdialogs::PictureChoice> {
+            const auto format = static_cast<cellpicture::Format>(random_.bounded(3u));
+            const char* suffix[] = {".png", ".pdf", ".svg"};
+            return workdialogs::PictureChoice{saved() + suffix[int(format)], format,
+                                              int(random_.bounded(1u, 5u))};
+        },
+        [=, this](QPrinter& printer,
+                  bool worksheetOffered) -> std::optional<workdialogs::PrintChoice> {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(saved() + "-print.pdf");
+            return workdialogs::PrintChoice{worksheetOffered && random_.bounded(2u) == 0};
+        }});
 }
 
 int Monkey::run() {

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QRandomGenerator>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <functional>
@@ -20,6 +21,7 @@ class Monkey : public QObject {
     Q_OBJECT
   public:
     Monkey(TForm1& form, quint64 seed, int events);
+    ~Monkey() override;
 
     // Runs the walk to its end; returns the number of events sent.
     int run();
@@ -43,6 +45,7 @@ class Monkey : public QObject {
     void typeSomething();
     void chooseMenuItem();
     void letTimePass();
+    void answerWorkDialogs();
     void note(const QString& line);
 
     TForm1& form_;
@@ -57,4 +60,5 @@ class Monkey : public QObject {
     QStringList log_;
     QFile trace_;
     QEventLoop* loop_ = nullptr;
+    QTemporaryDir files_;  // where the walk saves work, pictures and prints
 };

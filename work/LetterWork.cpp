@@ -1,0 +1,215 @@
+#include "LetterWork.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <cmath>
+
+#include "ExampleLetters.h"
+#include "FunctionEntry.h"
+#include "FunctionState.h"
+#include "GraphList.h"
+#include "GraphTable.h"
+#include "LetterStart.h"
+#include "LetterTemplates.h"
+#include "LocaleNumbers.h"
+#include "Messages.h"
+#include "Pacing.h"
+#include "Window.h"
+
+namespace letterwork {
+namespace {
+
+using workfile::Graph;
+using workfile::Work;
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string utf8(const QString& s) {
+    return s.toStdString();
+}
+
+QChar letterOf(const Work& w) {
+    const QString l = qs(w.letter);
+    return l.size() == 1 ? l.front() : QChar();
+}
+
+Graph graphOf(const GraphSlot& s) {
+    return Graph{utf8(s.xExpr), utf8(s.yExpr), s.startValue, s.endValue};
+}
+
+Graph graphOf(const ExampleGraph& g) {
+    return Graph{g.x, g.y, g.start, g.end};
+}
+
+// The menu "Пример букв" opens only after "Й": opening an example presses it first, as a pupil
+// must.
+constexpr char16_t kExampleMenuKey = u'Й';
+
+// How the graphs of a work relate to its example: each of the example's graphs kept or given
+// other expressions (the range stays), and graphs added after them.
+struct ExampleEdits {
+    bool fits = false;     // the work is the example with these edits
+    bool changes = false;  // some expressions differ, or graphs were added
+};
+
+ExampleEdits compare(const ExampleLetter& e, const std::vector<Graph>& graphs) {
+    ExampleEdits r;
+    if (graphs.size() < e.graphs.size()) return r;
+    for (std::size_t k = 0; k < e.graphs.size(); ++k) {
+        const Graph ex = graphOf(e.graphs[k]);
+        if (graphs[k].start != ex.start || graphs[k].end != ex.end) return r;
+        if (graphs[k].x != ex.x || graphs[k].y != ex.y) r.changes = true;
+    }
+    if (graphs.size() > e.graphs.size()) r.changes = true;
+    // Only an example that keeps the entry open lets a pupil change or add graphs.
+    r.fits = !r.changes || e.keepsEntryOpen;
+    return r;
+}
+
+QWidget& ctl(const char* name) {
+    return window::control(name);
+}
+
+// A key the replay presses must be there to press, as for a pupil; a click during the drawing
+// may have taken it away.
+bool press(const char* key, void (*handler)()) {
+    if (pacing::quitting()) return false;
+    QWidget& k = ctl(key);
+    if (!k.isVisible() || !k.isEnabled()) return false;
+    messages::dispatch(handler);
+    return !pacing::quitting();
+}
+
+// Types a text into an edit box: emptied first, so that the box reports a change even when it
+// already held the same text, as it does when a pupil retypes it.
+bool type(int box, const QString& text) {
+    QLineEdit& e = functionentry::edit(box);
+    if (!e.isVisible()) return false;
+    e.clear();
+    e.setText(text);
+    functionEntry.entryBuffer = text;
+    return true;
+}
+
+bool buildGraph(const Graph& g) {
+    return type(1, qs(g.x)) && press("Label132", functionentry::Label132Click) &&
+           type(2, qs(g.y)) && press("Label132", functionentry::Label132Click) &&
+           type(3, typedNumber(g.start)) && press("Label132", functionentry::Label132Click) &&
+           type(4, typedNumber(g.end)) && press("Label132", functionentry::Label132Click) &&
+           press("Label148", graphlist::Label148Click);
+}
+
+bool changeGraph(int k, const Graph& g) {
+    messages::dispatch([k] { graphlist::ListBox1Click(k); });
+    return press("Label190", graphlist::Label190Click) && type(1, qs(g.x)) &&
+           press("Label132", functionentry::Label132Click) && type(2, qs(g.y)) &&
+           press("Label189", graphlist::Label189Click);
+}
+
+bool begin(const Work& w) {
+    switch (w.begin) {
+        case Work::Begin::Blank:
+            messages::dispatch(letterstart::Label44Click);
+            return true;
+        case Work::Begin::Key:
+            messages::dispatch([&] {
+                lettertemplates::runLetterTemplate(*lettertemplates::find(letterOf(w).unicode()));
+            });
+            return true;
+        case Work::Begin::Example:
+            messages::dispatch([] {
+                lettertemplates::runLetterTemplate(*lettertemplates::find(kExampleMenuKey));
+            });
+            if (pacing::quitting()) return false;
+            messages::dispatch(
+                [&] { exampleletters::showExample(*exampleletters::findByLetter(letterOf(w))); });
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+QString typedNumber(double v) {
+    return qs(workfile::formatNumber(v)).replace('.', localenumbers::decimalSeparator());
+}
+
+bool functionModeShown() {
+    return window::control("Panel5").isVisible();
+}
+
+bool canSave() {
+    return letterBeginning.kind != LetterBeginning::None && functionModeShown() &&
+           !graphlist::listedGraphs().empty();
+}
+
+Work current(const QString& comment) {
+    Work w;
+    w.comment = utf8(comment);
+    for (int k : graphlist::listedGraphs()) w.graphs.push_back(graphOf(graphTable.slot(k)));
+    const LetterBeginning& b = letterBeginning;
+    w.letter = b.kind == LetterBeginning::Blank ? std::string() : utf8(QString(b.letter));
+    w.begin = b.kind == LetterBeginning::Blank ? Work::Begin::Blank : Work::Begin::Key;
+    if (b.kind == LetterBeginning::Example) {
+        const ExampleLetter* e = exampleletters::findByLetter(b.letter);
+        // A graph deleted from the list, or a changed range, cannot be repeated from the example:
+        // the letter's template and every graph give the same table and list.
+        const std::vector<int> listed = graphlist::listedGraphs();
+        bool inOrder = true;
+        for (std::size_t i = 0; i < listed.size(); ++i)
+            inOrder = inOrder && listed[i] == int(i) + 1;
+        if (e && inOrder && compare(*e, w.graphs).fits) w.begin = Work::Begin::Example;
+    }
+    return w;
+}
+
+QString openingProblem(const Work& w) {
+    const QChar letter = letterOf(w);
+    if (w.begin == Work::Begin::Key && !lettertemplates::find(letter.unicode()))
+        return QString("для буквы «%1» нет клавиши шаблона.").arg(qs(w.letter));
+    if (w.begin == Work::Begin::Example) {
+        const ExampleLetter* e = exampleletters::findByLetter(letter);
+        if (!e) return QString("примера буквы «%1» в программе нет.").arg(qs(w.letter));
+        if (!compare(*e, w.graphs).fits)
+            return QString(
+                       "графики примера «%1» в файле изменены так, как на экране их изменить "
+                       "нельзя.")
+                .arg(qs(w.letter));
+    }
+    for (std::size_t k = 0; k < w.graphs.size(); ++k) {
+        const Graph& g = w.graphs[k];
+        for (int box : {1, 2})
+            if (!functionentry::reachable(box, qs(box == 1 ? g.x : g.y)))
+                return QString(
+                           "в графике %1 выражение «%2» нельзя набрать на клавиатуре программы.")
+                    .arg(k + 1)
+                    .arg(qs(box == 1 ? g.x : g.y));
+    }
+    if (w.graphs.size() > std::size_t(GraphTable::kSlots))
+        return QString("в файле %1 графиков, а в таблице графиков помещается %2.")
+            .arg(w.graphs.size())
+            .arg(GraphTable::kSlots);
+    return QString();
+}
+
+bool replay(const Work& w, const ScreenSteps& steps) {
+    if (steps.startProgram) messages::dispatch(steps.startProgram);
+    if (steps.enterFunctionMode) messages::dispatch(steps.enterFunctionMode);
+    if (pacing::quitting() || !begin(w)) return false;
+    std::size_t first = 0;
+    if (w.begin == Work::Begin::Example) {
+        const ExampleLetter& e = *exampleletters::findByLetter(letterOf(w));
+        first = e.graphs.size();
+        for (std::size_t k = 0; k < first; ++k) {
+            const Graph& g = w.graphs[k];
+            const Graph ex = graphOf(e.graphs[k]);
+            if ((g.x != ex.x || g.y != ex.y) && !changeGraph(int(k) + 1, g)) return false;
+        }
+    }
+    for (std::size_t k = first; k < w.graphs.size(); ++k)
+        if (!buildGraph(w.graphs[k])) return false;
+    return !pacing::quitting();
+}
+
+}  // namespace letterwork

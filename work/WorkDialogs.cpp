@@ -1,0 +1,122 @@
+#include "WorkDialogs.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace workdialogs {
+namespace {
+
+const QString kWorkFilter = "Работа Литерона (*.literon)";
+
+QWidget* parentWindow() {
+    return QApplication::activeWindow();
+}
+
+QString withSuffix(QString path, const QString& suffix) {
+    if (!path.isEmpty() && QFileInfo(path).suffix().compare(suffix, Qt::CaseInsensitive) != 0)
+        path += "." + suffix;
+    return path;
+}
+
+QString askOpenPath(const QString& folder) {
+    return QFileDialog::getOpenFileName(parentWindow(), "Открыть работу", folder,
+                                        kWorkFilter + ";;Все файлы (*)");
+}
+
+std::optional<SaveChoice> askSavePath(const QString& suggested, const QString& comment) {
+    QString path =
+        QFileDialog::getSaveFileName(parentWindow(), "Сохранить работу", suggested, kWorkFilter);
+    if (path.isEmpty()) return std::nullopt;
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        parentWindow(), "Сохранить работу",
+        "Комментарий к работе (например, название группы):", QLineEdit::Normal, comment, &ok);
+    if (!ok) return std::nullopt;
+    return SaveChoice{withSuffix(path, "literon"), text.simplified()};
+}
+
+std::optional<PictureChoice> askPicture(const QString& suggested) {
+    const QStringList filters = {"Рисунок PNG (*.png)", "Документ PDF (*.pdf)",
+                                 "Рисунок SVG (*.svg)"};
+    const char* suffixes[] = {"png", "pdf", "svg"};
+    QString filter = filters.front();
+    const QString path = QFileDialog::getSaveFileName(parentWindow(), "Сохранить рисунок",
+                                                      suggested, filters.join(";;"), &filter);
+    if (path.isEmpty()) return std::nullopt;
+    const int kind = std::max<qsizetype>(0, filters.indexOf(filter));
+    PictureChoice c{withSuffix(path, suffixes[kind]), static_cast<cellpicture::Format>(kind), 1};
+    if (c.format == cellpicture::Format::Png) {
+        bool ok = false;
+        const QStringList scales = {"1×", "2×", "3×", "4×"};
+        const QString s = QInputDialog::getItem(parentWindow(), "Сохранить рисунок",
+                                                "Масштаб рисунка:", scales, 1, false, &ok);
+        if (!ok) return std::nullopt;
+        c.scale = static_cast<int>(scales.indexOf(s)) + 1;
+    }
+    return c;
+}
+
+// Asks whether to print the letter with its graphs or a worksheet for pupils.
+std::optional<PrintChoice> askWhatToPrint() {
+    QDialog d(parentWindow());
+    d.setWindowTitle("Печать");
+    auto* layout = new QVBoxLayout(&d);
+    layout->addWidget(new QLabel("Что напечатать?"));
+    auto* drawing = new QRadioButton("Букву с графиками и их формулами");
+    auto* worksheet = new QRadioButton("Рабочий лист: плоскость и шаблон буквы без графиков");
+    drawing->setChecked(true);
+    layout->addWidget(drawing);
+    layout->addWidget(worksheet);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (d.exec() != QDialog::Accepted) return std::nullopt;
+    return PrintChoice{worksheet->isChecked()};
+}
+
+std::optional<PrintChoice> askPrint(QPrinter& printer, bool worksheetOffered) {
+    PrintChoice c;
+    if (worksheetOffered) {
+        const auto what = askWhatToPrint();
+        if (!what) return std::nullopt;
+        c = *what;
+    }
+    QPrintDialog dialog(&printer, parentWindow());
+    dialog.setWindowTitle("Печать");
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return c;
+}
+
+Dialogs desktopDialogs() {
+    return Dialogs{askOpenPath, askSavePath, askPicture, askPrint};
+}
+
+Dialogs& current() {
+    static Dialogs d = desktopDialogs();
+    return d;
+}
+
+}  // namespace
+
+const Dialogs& dialogs() {
+    return current();
+}
+void setDialogs(Dialogs d) {
+    current() = std::move(d);
+}
+void resetDialogs() {
+    current() = desktopDialogs();
+}
+
+}  // namespace workdialogs

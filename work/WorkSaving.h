@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writing a file so that it is never half written: the bytes go to a new file beside the old one,
+// which replaces it only once everything is on the disk. Any failure (a folder without the right
+// to write, a full disk) leaves the old file as it was.
+namespace worksaving {
+
+// Empty on success, otherwise the reason in Russian ("на диске нет места.").
+QString writeAtomically(const QString& path, const QByteArray& bytes);
+
+}  // namespace worksaving
