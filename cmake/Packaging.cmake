@@ -23,6 +23,11 @@ install(TARGETS literon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${LITERON_PACKAGING}/literon.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 install(FILES ${LITERON_PACKAGING}/literon.svg
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
+# The work files: their type (a double click opens them) and its icon.
+install(FILES ${LITERON_PACKAGING}/literon-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/mime/packages RENAME literon.xml)
+install(FILES ${LITERON_PACKAGING}/application-x-literon.svg
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/mimetypes)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/literon.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${LITERON_PACKAGING}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
         DESTINATION ${LITERON_DOC})
@@ -51,4 +56,6 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 # window is drawn in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-urw-base35")
+# The work file type is registered through shared-mime-info's triggers.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info")
 include(CPack)

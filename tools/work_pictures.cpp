@@ -1,0 +1,83 @@
+// work_pictures [folder]: the pictures of keeping work (docs/ by default): the menu "File" open
+// over an example letter, the cell saved as a PNG at 2×, and a printed worksheet page (printed to
+// PDF, rendered to PNG by pdftoppm). Run offscreen: QT_QPA_PLATFORM=offscreen.
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <cstdio>
+
+#include "CellPicture.h"
+#include "Fonts.h"
+#include "LetterTemplates.h"
+#include "Pacing.h"
+#include "TForm1.h"
+#include "WorkPrint.h"
+
+namespace {
+void click(TForm1& form, const char* name) {
+    emit form.ctl<GraphicControl>(name).clicked();
+    pacing::processPendingEvents();
+}
+
+// The window with the menu "File" open under its title, as the pupil sees it.
+QImage withFileMenu(TForm1& form) {
+    QMenu* file = form.findChild<QMenu*>("File1Menu");
+    emit file->aboutToShow();
+    QImage shot = form.grab().toImage();
+    file->popup(form.mapToGlobal(QPoint(0, form.menuBar()->height())));
+    pacing::processPendingEvents();
+    QPainter p(&shot);
+    p.drawPixmap(QPoint(0, form.menuBar()->height()), file->grab());
+    file->hide();
+    return shot;
+}
+
+bool printWorksheet(const QString& pdf) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    workprint::Sheet sheet;
+    sheet.worksheet = true;
+    sheet.letter = "Я";
+    sheet.comment = "Группа «Звёздочки», 5 «Б»";
+    sheet.letterTemplate = lettertemplates::find(u'Я');
+    return workprint::paint(printer, sheet);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName("Литерон");
+    fonts::registerSubstitutions();
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("docs");
+    QDir().mkpath(folder);
+    pacing::setPausesEnabled(false);
+
+    TForm1 form;
+    form.show();
+    pacing::processPendingEvents();
+    form.Label142Click();
+    form.Label147Click();
+    click(form, "Label155");         // "Й" opens the examples
+    form.menuItem("N19").trigger();  // the example "Я"
+    pacing::processPendingEvents();
+    withFileMenu(form).save(QDir(folder).filePath("file-menu.png"));
+    const QString png = QDir(folder).filePath("export-2x.png");
+    if (const QString why = cellpicture::write(png, cellpicture::Format::Png, 2); !why.isEmpty()) {
+        std::fprintf(stderr, "work_pictures: %s\n", qPrintable(why));
+        return 1;
+    }
+
+    const QString pdf = QDir::temp().filePath("literon-worksheet.pdf");
+    if (!printWorksheet(pdf)) return 1;
+    // The page as a reader sees it, 60 dots an inch.
+    const int rc = QProcess::execute(
+        "pdftoppm", {"-png", "-r", "60", "-singlefile", pdf, QDir(folder).filePath("worksheet")});
+    QFile::remove(pdf);
+    return rc;
+}
