@@ -43,7 +43,7 @@ bool printWorksheet(const QString& pdf) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     workprint::Sheet sheet;
     sheet.worksheet = true;
-    sheet.letter = "Я";
+    sheet.heading = "Рабочий лист. Буква «Я»";
     sheet.comment = "Группа «Звёздочки», 5 «Б»";
     sheet.letterTemplate = lettertemplates::find(u'Я');
     return workprint::paint(printer, sheet);

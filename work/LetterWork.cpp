@@ -19,6 +19,9 @@
 namespace letterwork {
 namespace {
 
+// A file holds no more graphs than the table.
+static_assert(workfile::kMaxGraphs == GraphTable::kSlots);
+
 using workfile::Graph;
 using workfile::Work;
 
@@ -186,10 +189,6 @@ QString openingProblem(const Work& w) {
                     .arg(k + 1)
                     .arg(qs(box == 1 ? g.x : g.y));
     }
-    if (w.graphs.size() > std::size_t(GraphTable::kSlots))
-        return QString("в файле %1 графиков, а в таблице графиков помещается %2.")
-            .arg(w.graphs.size())
-            .arg(GraphTable::kSlots);
     return QString();
 }
 

@@ -77,6 +77,16 @@ QString suggestedName(const QString& suffix) {
     return QDir(folder()).filePath(base + "." + suffix);
 }
 
+// "Литерон. Буква «П»", "Рабочий лист. Буква без шаблона", or the program's name alone outside
+// Function mode.
+QString heading(bool worksheet) {
+    if (!letterOnScreen()) return "Литерон";
+    const QString letter = letterBeginning.kind == LetterBeginning::Blank
+                               ? QString("без шаблона")
+                               : "«" + QString(letterBeginning.letter) + "»";
+    return (worksheet ? "Рабочий лист. Буква " : "Литерон. Буква ") + letter;
+}
+
 QStringList formulas() {
     QStringList lines;
     if (!letterwork::functionModeShown()) return lines;
@@ -201,7 +211,7 @@ void PrintWorkClick() {
     if (!choice) return;
     workprint::Sheet sheet;
     sheet.worksheet = choice->worksheet && letterOnScreen();
-    sheet.letter = letterName();
+    sheet.heading = heading(sheet.worksheet);
     sheet.comment = g_memory.comment;
     sheet.formulas = formulas();
     if (letterBeginning.kind != LetterBeginning::Blank)

@@ -29,11 +29,6 @@ struct Page {
     bool fits(double points) const { return y + points * pt <= area.bottom(); }
 };
 
-QString heading(const Sheet& s) {
-    const QString letter = s.letter.isEmpty() ? QString("без шаблона") : "«" + s.letter + "»";
-    return (s.worksheet ? "Рабочий лист. Буква " : "Литерон. Буква ") + letter;
-}
-
 void paintCell(Page& page, const Sheet& s) {
     const QRect cell = cellpicture::cellRect();
     const double width = page.area.width() * 0.8;
@@ -66,7 +61,7 @@ bool paint(QPagedPaintDevice& device, const Sheet& sheet) {
     QPainter p;
     if (!p.begin(&device)) return false;
     Page page{p, QRectF(0, 0, device.width(), device.height()), device.logicalDpiY() / 72.0};
-    page.text(heading(sheet), 18, true);
+    page.text(sheet.heading, 18, true);
     if (!sheet.comment.isEmpty()) page.text(sheet.comment, 12);
     page.y += 6 * page.pt;
     paintCell(page, sheet);

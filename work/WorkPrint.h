@@ -13,9 +13,9 @@ namespace workprint {
 
 struct Sheet {
     bool worksheet = false;
-    QString letter;        // the letter, or empty (the blank key, or no letter begun)
-    QString comment;       // printed under the heading when there is one
-    QStringList formulas;  // one line per graph of the list
+    QString heading;  // "Литерон. Буква «П»", "Рабочий лист. Буква «П»"
+    QString comment;                                 // printed under the heading when there is one
+    QStringList formulas;                            // one line per graph of the list
     const LetterTemplate* letterTemplate = nullptr;  // the worksheet's template; null: wide grid
 };
 
