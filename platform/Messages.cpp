@@ -9,7 +9,7 @@ namespace {
 Sink g_sink;
 
 void realBox(Kind kind, const QString& text) {
-    QMessageBox box(kind == Kind::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
+    QMessageBox box(kind == Kind::Info ? QMessageBox::NoIcon : QMessageBox::Critical,
                     QApplication::applicationDisplayName(), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
@@ -30,6 +30,14 @@ void showError(const QString& text) {
         realBox(Kind::Error, text);
 }
 
+void showInternal(const QString& what) {
+    const QString text = "Внутренняя ошибка программы: " + what;
+    if (g_sink)
+        g_sink(Kind::Internal, text);
+    else
+        realBox(Kind::Internal, text);
+}
+
 void setSink(Sink sink) {
     g_sink = std::move(sink);
 }
@@ -40,6 +48,8 @@ void resetSink() {
 void dispatch(const std::function<void()>& handler) {
     try {
         handler();
+    } catch (const std::logic_error& e) {
+        showInternal(QString::fromUtf8(e.what()));
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));
     } catch (...) {
@@ -53,6 +63,13 @@ Recorder::Recorder() {
 
 Recorder::~Recorder() {
     resetSink();
+}
+
+std::vector<Shown> Recorder::internal() const {
+    std::vector<Shown> out;
+    for (const Shown& s : shown_)
+        if (s.kind == Kind::Internal) out.push_back(s);
+    return out;
 }
 
 }  // namespace messages

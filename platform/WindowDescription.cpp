@@ -55,15 +55,21 @@ struct Look {
     QString get(const QString& k) const { return values.value(k); }
 };
 
-Look parseLook(const char* text) {
+// Every setting a look may hold: a misspelt one fails the window's building, not silently.
+const QStringList kLookKeys = {"font",  "fg",      "bg",       "transparent", "center",
+                               "right", "wrap",    "autosize", "disabled",    "stretch",
+                               "flat",  "picture", "pen",      "brush",       "form"};
+
+Look parseLook(const ControlRow& row) {
     Look look;
-    for (const QString& part : QString::fromUtf8(text).split(';', Qt::SkipEmptyParts)) {
+    for (const QString& part : QString::fromUtf8(row.look).split(';', Qt::SkipEmptyParts)) {
         const QString p = part.trimmed();
         const int eq = p.indexOf('=');
-        if (eq < 0)
-            look.values.insert(p, QString());
-        else
-            look.values.insert(p.left(eq).trimmed(), p.mid(eq + 1).trimmed());
+        const QString key = eq < 0 ? p : p.left(eq).trimmed();
+        if (!kLookKeys.contains(key))
+            throw std::logic_error(std::string("unknown look '") + key.toStdString() + "' on " +
+                                   row.name);
+        look.values.insert(key, eq < 0 ? QString() : p.mid(eq + 1).trimmed());
     }
     return look;
 }
@@ -176,7 +182,7 @@ void build(ClientSurface& surface, std::span<const ControlRow> rows,
                 throw std::logic_error(std::string("control ") + row.name +
                                        " names an unknown parent " + row.parent);
         }
-        const Look look = parseLook(row.look);
+        const Look look = parseLook(row);
         QWidget* w = create(row, parent, look, pictures);
         w->setObjectName(QString::fromUtf8(row.name));
         w->setGeometry(row.left, row.top, row.width, row.height);

@@ -43,6 +43,9 @@ class FormFixture {
         pacing::processPendingEvents();
     }
     ~FormFixture() {
+        // A fault of the program shown as a message fails the test that met it.
+        for (const messages::Shown& s : recorder_.internal())
+            QTest::qFail(qPrintable(s.text), __FILE__, __LINE__);
         pacing::setEventPassHook(nullptr);
         form_.reset();
         pacing::setQuitting(false);
