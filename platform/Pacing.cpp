@@ -33,19 +33,24 @@ void pause(int ms) {
     if (ms <= 0) return;
     g_requested += ms;
     if (!g_pauses) return;
-    // The speed of an animation is its pauses, not the machine: within a running drawing the
-    // time spent drawing since the previous pause counts toward this one, so a step of a 5 ms
-    // letter takes 5 ms however fast the drawing is. A pause after a longer break starts afresh.
-    using clock = std::chrono::steady_clock;
-    static clock::time_point lastEnd;
-    const auto now = clock::now();
-    const auto wanted = std::chrono::milliseconds(ms);
-    const bool continuing = now - lastEnd < std::chrono::milliseconds(50);
-    const auto until = (continuing ? lastEnd : now) + wanted;
-    if (until > now) std::this_thread::sleep_until(until);
-    // Count from the planned end, so that oversleeping does not add up step after step; when the
-    // drawing has fallen behind, start again from now rather than hurrying to catch up.
-    lastEnd = until > now ? until : now;
+    // The speed of an animation is its pauses, not the machine: a step of a 5 ms letter takes
+    // 5 ms however fast the drawing is.
+    using namespace std::chrono;
+    static long long lastEnd = 0;
+    const long long now =
+        duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+    const PauseEnd end = planPause(now, lastEnd, ms);
+    if (end.until > now)
+        std::this_thread::sleep_until(steady_clock::time_point(microseconds(end.until)));
+    lastEnd = end.counted;
+}
+
+PauseEnd planPause(long long now, long long lastEnd, int ms) {
+    const long long wanted = 1000LL * ms;
+    const bool continuing = now - lastEnd < 50'000;
+    const long long until = (continuing ? lastEnd : now) + wanted;
+    // Counted from the planned end, oversleeping does not add up step after step.
+    return {until, until > now ? until : now};
 }
 
 void processPendingEvents() {

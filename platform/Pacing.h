@@ -13,6 +13,17 @@ namespace pacing {
 // is part of the second one.
 void pause(int ms);
 
+// The rhythm behind pause(), on a steady clock read in microseconds: a pause of `ms` asked for at
+// `now`, the previous pause having been counted to end at `lastEnd`, lasts until `until`; the next
+// pause counts from `counted`. Within a running drawing (less than 50 ms since the last end) the
+// drawing done in between is part of the pause; after a longer break the pause starts afresh; a
+// drawing that fell behind does not hurry to catch up, it starts again from now.
+struct PauseEnd {
+    long long until;
+    long long counted;
+};
+PauseEnd planPause(long long now, long long lastEnd, int ms);
+
 // Processes every pending window event once: repaints (which wipe strokes), clicks, timers.
 void processPendingEvents();
 
