@@ -38,6 +38,14 @@ Monkey::Monkey(TForm1& form, quint64 seed, int events)
     timers_ =
         form_.findChildren<QTimer*>(QRegularExpression("^Timer\\d+$"), Qt::FindDirectChildrenOnly);
     answerWorkDialogs();
+    for (const QFileInfo& f : QDir(LITERON_PARSER_CORPUS).entryInfoList(QDir::Files, QDir::Name)) {
+        QFile seed(f.absoluteFilePath());
+        if (seed.open(QIODevice::ReadOnly))
+            expressions_ << QString::fromUtf8(seed.readAll()).trimmed();
+    }
+    for (const char* e : {"2-1.2*x*x", "0.77+x", "1-cos(x)", "2.2+0.75*sin(x)", "2.3*abs(x)",
+                          "0.86*x+1.15", "x", "0", "sqrt(x)", "x^2", "1/x", "x/0"})
+        expressions_ << e;
 }
 
 Monkey::~Monkey() {
@@ -126,14 +134,16 @@ void Monkey::step() {
 
 void Monkey::act() {
     const int roll = static_cast<int>(random_.bounded(100));
-    if (roll < 60)
+    if (roll < 57)
         clickSomething(Qt::LeftButton);
-    else if (roll < 68)
+    else if (roll < 65)
         clickSomething(Qt::RightButton);
-    else if (roll < 85)
+    else if (roll < 80)
         typeSomething();
-    else if (roll < 95)
+    else if (roll < 90)
         chooseMenuItem();
+    else if (roll < 96)
+        buildAGraph();
     else
         letTimePass();
 }
@@ -168,6 +178,71 @@ void Monkey::clickSomething(Qt::MouseButton button) {
         QContextMenuEvent menu(QContextMenuEvent::Mouse, at, receiver->mapToGlobal(at));
         QCoreApplication::sendEvent(receiver, &menu);
     }
+}
+
+// What a pupil types into the four boxes of a graph: expressions from the parser's fuzz seeds
+// and the examples, now and then two of them joined or one cut short; numbers, good and bad.
+QString Monkey::someExpression() {
+    const QString a = expressions_.at(int(random_.bounded(quint32(expressions_.size()))));
+    switch (random_.bounded(6u)) {
+        case 0: {
+            const QString b = expressions_.at(int(random_.bounded(quint32(expressions_.size()))));
+            const char* ops[] = {"+", "*", "/", "-", "^", ""};
+            return a + ops[random_.bounded(6u)] + b;
+        }
+        case 1:
+            return a.left(int(random_.bounded(quint32(a.size() + 1))));
+        default:
+            return a;
+    }
+}
+
+QString Monkey::someNumber() {
+    const QStringList numbers = {"0",
+                                 "3",
+                                 "-1",
+                                 "0,5",
+                                 "2,3",
+                                 "-0,75",
+                                 "250",
+                                 "1,2,3",
+                                 "-",
+                                 "",
+                                 "7",
+                                 ",5",
+                                 "99999999999999999999"};
+    return numbers.at(int(random_.bounded(quint32(numbers.size()))));
+}
+
+// A graph as a pupil builds one: each box emptied and typed into, "Ввод" after each, then
+// "Построить график" when it shows. Any step may find the screen changed by a drawing it started.
+void Monkey::buildAGraph() {
+    auto* first = form_.surface().findChild<QLineEdit*>("Edit1");
+    if (!first || !first->isVisible() || !first->isEnabled()) return;
+    note("graph");
+    for (int box = 1; box <= 4; ++box) {
+        QPointer<QLineEdit> e = form_.surface().findChild<QLineEdit*>(QString("Edit%1").arg(box));
+        if (!e || !e->isVisible() || !e->isEnabled()) return;
+        e->setFocus();
+        e->clear();
+        const QString text = box <= 2 ? someExpression() : someNumber();
+        note(QString("type %1 \"%2\"").arg(e->objectName(), text));
+        for (QChar c : text) {
+            if (!e) return;
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(e, &press);
+        }
+        if (!pressIfThere("Label132")) return;
+    }
+    pressIfThere("Label148");
+}
+
+bool Monkey::pressIfThere(const char* name) {
+    auto* key = form_.surface().findChild<GraphicControl*>(name);
+    if (!key || !key->isVisible() || !key->isEnabled()) return false;
+    note(QString("click %1").arg(name));
+    emit key->clicked();
+    return true;
 }
 
 void Monkey::typeSomething() {

@@ -46,6 +46,10 @@ class Monkey : public QObject {
     void chooseMenuItem();
     void letTimePass();
     void answerWorkDialogs();
+    void buildAGraph();
+    bool pressIfThere(const char* name);
+    QString someExpression();
+    QString someNumber();
     void note(const QString& line);
 
     TForm1& form_;
@@ -61,4 +65,5 @@ class Monkey : public QObject {
     QFile trace_;
     QEventLoop* loop_ = nullptr;
     QTemporaryDir files_;  // where the walk saves work, pictures and prints
+    QStringList expressions_;
 };
