@@ -8,6 +8,7 @@
 #include "Controls.h"
 #include "Draw.h"
 #include "ExampleLetters.h"
+#include "FunctionControlNames.h"
 #include "FunctionEntry.h"
 #include "FunctionState.h"
 #include "GraphList.h"
@@ -55,15 +56,15 @@ void emptyEntry(const ExampleLetter& e) {
     if (e.emptiedEdits == Edits::All)
         for (int box = 1; box <= 4; ++box) functionentry::edit(box).clear();
     functionEntry.entryBuffer.clear();
-    ctl("Panel10").setEnabled(true);
+    ctl(fnctl::kOperatorBlock).setEnabled(true);
     ResetGraphSlots();
-    auto& list = window::control<QListWidget>("ListBox1");
+    auto& list = window::control<QListWidget>(fnctl::kGraphList);
     list.clear();
     graphTable.graphCount = 0;
     list.hide();
-    ctl("Panel4").setVisible(e.keepsEntryOpen);
+    ctl(fnctl::kEntryPanel).setVisible(e.keepsEntryOpen);
     if (e.keepsEntryOpen) functionEntry.entryStage = 1;
-    ctl("Label148").hide();
+    ctl(fnctl::kBuildKey).hide();
     if (e.erasesCell) {
         plane::wipe();
         functionEntry.entryStage = 1;
@@ -83,7 +84,7 @@ void showCaptions(const ExampleLetter& e) {
 // shown: these go under the lowest of the captions.
 void putUnderCaptions(const ExampleLetter& e) {
     QWidget* lowest = nullptr;
-    for (QObject* o : ctl("Image10").parentWidget()->children())  // bottom to top
+    for (QObject* o : ctl(fnctl::kPlane).parentWidget()->children())  // bottom to top
         for (const ExampleCaption& c : e.captions)
             if (!lowest && o->objectName() == QLatin1String(c.label))
                 lowest = static_cast<QWidget*>(o);
@@ -127,17 +128,17 @@ void showExample(const ExampleLetter& e) {
     picture.show();
     showCaptions(e);
     fillSlots(e);
-    draw::originAtCentreOf(ctl("Image10"));
-    ctl("Label148").hide();
-    ctl("Label174").hide();
-    ctl("Panel8").show();
+    draw::originAtCentreOf(ctl(fnctl::kPlane));
+    ctl(fnctl::kBuildKey).hide();
+    ctl(fnctl::kReminder).hide();
+    ctl(fnctl::kListPanel).show();
     const int n = static_cast<int>(e.graphs.size());
     // The graphs are counted with the plot state's delay field, as every redraw loop counts them: a
     // letter key pressed meanwhile leaves it at 11, and the loop ends.
     for (plotState.stepDelayMs = 1; plotState.stepDelayMs <= n; ++plotState.stepDelayMs)
         graphlist::redrawSlot(plotState.stepDelayMs, {.secondReading = true, .pause = true});
     graphTable.graphCount = n;
-    ctl("ListBox1").show();
+    ctl(fnctl::kGraphList).show();
     graphlist::rebuildList(e.separators);
 }
 

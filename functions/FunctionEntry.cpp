@@ -6,6 +6,7 @@
 
 #include "Controls.h"
 #include "EditKeys.h"
+#include "FunctionControlNames.h"
 #include "FunctionState.h"
 #include "GraphTable.h"
 #include "KeyboardLayout.h"
@@ -47,14 +48,14 @@ QWidget& ctl(const char* name) {
 
 // The reminder stands beside the box being filled, for the first graph of a letter only.
 void remindAt(int box) {
-    QWidget& reminder = ctl("Label174");
+    QWidget& reminder = ctl(fnctl::kReminder);
     reminder.move(reminder.x(), edit(box).y());
     reminder.setVisible(graphTable.graphCount == 0);
 }
 
 void showPoint(bool point) {
-    ctl("Label188").setVisible(point);
-    ctl("Label135").setVisible(!point);
+    ctl(fnctl::kPointKey).setVisible(point);
+    ctl(fnctl::kCommaKey).setVisible(!point);
 }
 
 // Only the characters an edit box accepts reach it; each one typed at the end also joins the
@@ -69,7 +70,7 @@ editkeys::Hooks keyHooks(int box) {
         // Enter confirms the box as "Ввод" does, when "Ввод" can be pressed.
         .enter =
             [] {
-                QWidget& enter = ctl("Label132");
+                QWidget& enter = ctl(fnctl::kEnterKey);
                 if (enter.isVisible() && enter.isEnabled()) messages::dispatch(Label132Click);
             },
     };
@@ -109,25 +110,26 @@ void keypadKey(const char* key) {
 
 void Edit1Change() {
     functionEntry.entryStage = 1;
-    window::control<Label>("Label151").setCaption(QString::number(graphTable.selectedGraph));
+    window::control<Label>(fnctl::kSelectedNumber)
+        .setCaption(QString::number(graphTable.selectedGraph));
     showPoint(true);
-    ctl("Panel10").setEnabled(true);
-    for (const char* key : {"Label132", "Label134"}) {
+    ctl(fnctl::kOperatorBlock).setEnabled(true);
+    for (const char* key : {fnctl::kEnterKey, fnctl::kDeleteKey}) {
         ctl(key).show();
         ctl(key).setEnabled(true);
     }
-    ctl("Label148").hide();
-    ctl("Label154").hide();
+    ctl(fnctl::kBuildKey).hide();
+    ctl(fnctl::kDeleteGraphKey).hide();
     remindAt(1);
     if (graphTable.graphCount > 0 && !edit(1).text().isEmpty()) {
         // From the second graph on, a graph can be built straight after its first expression.
         if (graphTable.selectedGraph == 0) {
-            ctl("Label148").show();
-            ctl("Label189").hide();
+            ctl(fnctl::kBuildKey).show();
+            ctl(fnctl::kChangeGraphKey).hide();
         } else {
-            ctl("Label189").show();
-            ctl("Label148").hide();
-            ctl("Label190").hide();
+            ctl(fnctl::kChangeGraphKey).show();
+            ctl(fnctl::kBuildKey).hide();
+            ctl(fnctl::kChangeRangeKey).hide();
         }
     }
 }
@@ -135,33 +137,33 @@ void Edit1Change() {
 void Edit2Change() {
     functionEntry.entryStage = 2;
     showPoint(true);
-    ctl("Panel10").setEnabled(true);
-    ctl("Label132").setEnabled(true);
-    ctl("Label134").setEnabled(true);
-    ctl("Label148").hide();
+    ctl(fnctl::kOperatorBlock).setEnabled(true);
+    ctl(fnctl::kEnterKey).setEnabled(true);
+    ctl(fnctl::kDeleteKey).setEnabled(true);
+    ctl(fnctl::kBuildKey).hide();
     remindAt(2);
 }
 
 void Edit3Change() {
     functionEntry.entryStage = 3;
     showPoint(false);
-    ctl("Panel10").setEnabled(false);
-    ctl("Label132").setEnabled(true);
-    ctl("Label148").hide();
+    ctl(fnctl::kOperatorBlock).setEnabled(false);
+    ctl(fnctl::kEnterKey).setEnabled(true);
+    ctl(fnctl::kBuildKey).hide();
     remindAt(3);
 }
 
 void Edit4Change() {
     functionEntry.entryStage = 4;
     showPoint(false);
-    ctl("Label132").setEnabled(true);
-    ctl("Panel10").setEnabled(false);
-    ctl("ListBox1").setVisible(true);
+    ctl(fnctl::kEnterKey).setEnabled(true);
+    ctl(fnctl::kOperatorBlock).setEnabled(false);
+    ctl(fnctl::kGraphList).setVisible(true);
     remindAt(4);
 }
 
 void Label132Click() {
-    ctl("Label132").setEnabled(false);
+    ctl(fnctl::kEnterKey).setEnabled(false);
     FunctionEntry& e = functionEntry;
     ++e.entryStage;
     auto refuse = [&](const char* message, std::initializer_list<const char*> hide) {
@@ -172,34 +174,35 @@ void Label132Click() {
     switch (e.entryStage) {
         case 1:
             e.entryBuffer.clear();
-            ctl("Label174").setVisible(graphTable.graphCount == 0);
+            ctl(fnctl::kReminder).setVisible(graphTable.graphCount == 0);
             break;
         case 2:
             if (edit(1).text().isEmpty())
-                return refuse("Не введено значение аргумента !!!", {"Edit2", "Label42"});
-            ctl("Panel10").setEnabled(true);
-            ctl("Label42").show();
+                return refuse("Не введено значение аргумента !!!", {"Edit2", fnctl::kYCaption});
+            ctl(fnctl::kOperatorBlock).setEnabled(true);
+            ctl(fnctl::kYCaption).show();
             edit(2).show();
             edit(2).setFocus();
             e.entryBuffer.clear();
-            ctl("Label174").hide();
+            ctl(fnctl::kReminder).hide();
             break;
         case 3:
             if (edit(2).text().isEmpty())
-                return refuse("Не введено значение функции!!! ", {"Edit3", "Label36"});
-            ctl("Panel10").setEnabled(true);
-            ctl("Label36").show();
+                return refuse("Не введено значение функции!!! ", {"Edit3", fnctl::kStartCaption});
+            ctl(fnctl::kOperatorBlock).setEnabled(true);
+            ctl(fnctl::kStartCaption).show();
             edit(3).show();
             edit(3).setFocus();
             e.entryBuffer.clear();
-            ctl("Label174").hide();
+            ctl(fnctl::kReminder).hide();
             break;
         case 4:
             if (edit(3).text().isEmpty())
-                return refuse("Не введено начальное значение переменной!!! ", {"Edit4", "Label37"});
-            ctl("Panel10").setEnabled(false);
+                return refuse("Не введено начальное значение переменной!!! ",
+                              {"Edit4", fnctl::kEndCaption});
+            ctl(fnctl::kOperatorBlock).setEnabled(false);
             edit(4).show();
-            ctl("Label37").show();
+            ctl(fnctl::kEndCaption).show();
             edit(4).setFocus();
             e.entryBuffer.clear();
             graphTable.entrySlot().startValue = localenumbers::textToFloat(edit(3).text());
@@ -207,9 +210,9 @@ void Label132Click() {
         case 5:
             if (edit(4).text().isEmpty())
                 return refuse("Не введено конечное значение переменной!!! ", {});
-            ctl("Panel10").setEnabled(false);
+            ctl(fnctl::kOperatorBlock).setEnabled(false);
             graphTable.entrySlot().endValue = localenumbers::textToFloat(edit(4).text());
-            ctl("Label148").show();
+            ctl(fnctl::kBuildKey).show();
             break;
         default:
             break;
@@ -221,13 +224,13 @@ void Label134Click() {
     if (stage < 1 || stage > 4) return;
     edit(stage).clear();
     functionEntry.entryBuffer.clear();
-    if (stage == 1) window::control<Label>("Label151").setCaption(edit(1).text());
+    if (stage == 1) window::control<Label>(fnctl::kSelectedNumber).setCaption(edit(1).text());
 }
 
 void bind() {
     for (const PadKey& k : kPadKeys) window::onClick(k.key, [key = k.key] { keypadKey(key); });
-    window::onClick("Label132", Label132Click);
-    window::onClick("Label134", Label134Click);
+    window::onClick(fnctl::kEnterKey, Label132Click);
+    window::onClick(fnctl::kDeleteKey, Label134Click);
     void (*const changes[])() = {Edit1Change, Edit2Change, Edit3Change, Edit4Change};
     for (int box = 1; box <= 4; ++box) {
         QLineEdit& e = edit(box);

@@ -7,6 +7,7 @@
 
 #include "Controls.h"
 #include "Draw.h"
+#include "FunctionControlNames.h"
 #include "FunctionEntry.h"
 #include "FunctionState.h"
 #include "GraphTable.h"
@@ -37,7 +38,7 @@ QWidget& ctl(const char* name) {
     return window::control(name);
 }
 QListWidget& list() {
-    return window::control<QListWidget>("ListBox1");
+    return window::control<QListWidget>(fnctl::kGraphList);
 }
 
 // The values of the two expressions at the points of the graph being drawn.
@@ -71,17 +72,17 @@ bool readsTheSameTwice(double first, double x) {
 void reportInputError() {
     messages::show("Ошибка ввода !!!");
     ctl("Edit2").hide();
-    ctl("Label42").hide();
-    ctl("Label132").setEnabled(false);
+    ctl(fnctl::kYCaption).hide();
+    ctl(fnctl::kEnterKey).setEnabled(false);
 }
 
 void backToTheFirstEntry() {
     functionentry::edit(1).setFocus();
     functionEntry.entryBuffer.clear();
-    ctl("Label132").setEnabled(false);
+    ctl(fnctl::kEnterKey).setEnabled(false);
     functionEntry.entryStage = 1;
-    ctl("Label174").hide();
-    ctl("Panel10").setEnabled(true);
+    ctl(fnctl::kReminder).hide();
+    ctl(fnctl::kOperatorBlock).setEnabled(true);
 }
 
 // The step loop of the graphs: the parameter starts at the slot's start and, while below its
@@ -169,11 +170,11 @@ std::vector<int> listedGraphs() {
 
 void Label148Click() {
     graphTable.checkRoomForAnotherGraph();
-    ctl("Label148").hide();
-    ctl("Label226").show();
-    draw::originAtCentreOf(ctl("Image10"));
-    ctl("Label174").hide();
-    ctl("Panel8").show();
+    ctl(fnctl::kBuildKey).hide();
+    ctl(fnctl::kDeleteAllKey).show();
+    draw::originAtCentreOf(ctl(fnctl::kPlane));
+    ctl(fnctl::kReminder).hide();
+    ctl(fnctl::kListPanel).show();
     ++graphTable.graphCount;
     GraphSlot& s = graphTable.slot(graphTable.graphCount);
     // A failed compile leaves the new slot without texts.
@@ -186,8 +187,8 @@ void Label148Click() {
     s.xExpr = functionentry::edit(1).text();
     s.yExpr = functionentry::edit(2).text();
 
-    auto& frame = window::control<Shape>("Shape1");
-    auto& notice = window::control<Label>("Label225");
+    auto& frame = window::control<Shape>(fnctl::kLetterFrame);
+    auto& notice = window::control<Label>(fnctl::kWidthNotice);
     forEachPoint(s, [&](double arg) {
         const double x = evaluate(parser1(), arg);
         if (!readsTheSameTwice(x, arg)) {
@@ -237,15 +238,15 @@ void redrawSlot(int k, RedrawOptions options) {
 
 void ListBox1Click(int row) {
     functionentry::edit(1).setFocus();
-    ctl("Label154").show();
-    ctl("Label190").show();
+    ctl(fnctl::kDeleteGraphKey).show();
+    ctl(fnctl::kChangeRangeKey).show();
     graphTable.selectedGraph = row;
-    window::control<Label>("Label151").setCaption(QString::number(row));
+    window::control<Label>(fnctl::kSelectedNumber).setCaption(QString::number(row));
 }
 
 void Label190Click() {
     functionentry::edit(1).setFocus();
-    ctl("Label154").hide();
+    ctl(fnctl::kDeleteGraphKey).hide();
 }
 
 void Label189Click() {
@@ -254,8 +255,8 @@ void Label189Click() {
     if (k < 1 || k > graphTable.graphCount) return;
     functionentry::edit(1).setFocus();
     erasePlane();
-    ctl("Label148").hide();
-    ctl("Label189").hide();
+    ctl(fnctl::kBuildKey).hide();
+    ctl(fnctl::kChangeGraphKey).hide();
     GraphSlot& s = graphTable.slot(k);
     s.xExpr = functionentry::edit(1).text();
     s.yExpr = functionentry::edit(2).text();
@@ -264,28 +265,28 @@ void Label189Click() {
     graphTable.selectedGraph = 0;
     functionEntry.entryBuffer.clear();
     functionentry::edit(1).clear();
-    ctl("Label132").setEnabled(false);
+    ctl(fnctl::kEnterKey).setEnabled(false);
     functionEntry.entryStage = 1;
-    ctl("Label174").hide();
-    ctl("Panel10").setEnabled(true);
+    ctl(fnctl::kReminder).hide();
+    ctl(fnctl::kOperatorBlock).setEnabled(true);
 }
 
 void Label154Click() {
     erasePlane();
     functionentry::edit(1).setFocus();
-    ctl("Label148").hide();
-    ctl("Label190").hide();
+    ctl(fnctl::kBuildKey).hide();
+    ctl(fnctl::kChangeRangeKey).hide();
     const int k = graphTable.selectedGraph;
     if (k >= 0 && k < list().count()) delete list().takeItem(k);
     redrawAll(k);
-    ctl("Label154").hide();
+    ctl(fnctl::kDeleteGraphKey).hide();
 }
 
 void Label226Click() {
     functionentry::edit(1).setFocus();
     list().clear();
     graphTable.graphCount = 0;
-    ctl("Label226").hide();
+    ctl(fnctl::kDeleteAllKey).hide();
     erasePlane();
     functionEntry.entryBuffer.clear();
 }
@@ -300,16 +301,16 @@ void Label225Click() {
         s = GraphSlot{};
         --graphTable.graphCount;
     }
-    ctl("Label225").hide();
+    ctl(fnctl::kWidthNotice).hide();
 }
 
 void bind() {
-    window::onClick("Label148", Label148Click);
-    window::onClick("Label190", Label190Click);
-    window::onClick("Label189", Label189Click);
-    window::onClick("Label154", Label154Click);
-    window::onClick("Label226", Label226Click);
-    window::onClick("Label225", Label225Click);
+    window::onClick(fnctl::kBuildKey, Label148Click);
+    window::onClick(fnctl::kChangeRangeKey, Label190Click);
+    window::onClick(fnctl::kChangeGraphKey, Label189Click);
+    window::onClick(fnctl::kDeleteGraphKey, Label154Click);
+    window::onClick(fnctl::kDeleteAllKey, Label226Click);
+    window::onClick(fnctl::kWidthNotice, Label225Click);
     QListWidget& l = list();
     QObject::connect(&l, &QListWidget::itemClicked, &l, [&l](QListWidgetItem* item) {
         messages::dispatch([&] { ListBox1Click(l.row(item)); });

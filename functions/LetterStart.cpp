@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "FunctionControlNames.h"
 #include "FunctionEntry.h"
 #include "FunctionState.h"
 #include "GraphTable.h"
@@ -25,7 +26,7 @@ void emptyEdits() {
 }
 
 void emptyList() {
-    auto& list = window::control<QListWidget>("ListBox1");
+    auto& list = window::control<QListWidget>(fnctl::kGraphList);
     list.clear();
     graphTable.graphCount = 0;
     list.hide();
@@ -51,11 +52,11 @@ void Label44Click() {
     hideTemplatePictures();
     emptyEdits();
     hidePrefixLabels();
-    window::control("Panel10").setEnabled(true);
+    window::control(fnctl::kOperatorBlock).setEnabled(true);
     ResetGraphSlots();
     emptyList();
-    window::control("Panel4").show();
-    window::control("Label148").hide();
+    window::control(fnctl::kEntryPanel).show();
+    window::control(fnctl::kBuildKey).hide();
     functionEntry.entryStage = 1;
     functionentry::edit(1).setFocus();
     // The wide grid stands on the origin as it was left; the origin is not taken afresh.
@@ -67,7 +68,7 @@ void Label44Click() {
 }
 
 void bind() {
-    window::onClick("Label44", Label44Click);
+    window::onClick(fnctl::kBlankKey, Label44Click);
 }
 
 }  // namespace letterstart

@@ -5,6 +5,7 @@
 
 #include "Controls.h"
 #include "Draw.h"
+#include "FunctionControlNames.h"
 #include "FunctionEntry.h"
 #include "FunctionState.h"
 #include "GraphTable.h"
@@ -33,14 +34,14 @@ const char* const kGridFrames[] = {"ImRamkaSetka1", "ImRamkaSetka2"};
 // "Й" opens the example letters and gives "Ввод" back; the end of the newest graph is cleared
 // (only where the count names a slot: with no graph there is none to clear).
 void shortIOpening() {
-    ctl("Label132").setEnabled(true);
+    ctl(fnctl::kEnterKey).setEnabled(true);
     if (GraphTable::isSlot(graphTable.graphCount))
         graphTable.slot(graphTable.graphCount).endValue = 0;
     window::menuItem("N5").setEnabled(true);
 }
 
 void showFrameWithWidth(int width) {
-    QWidget& frame = ctl("Shape1");
+    QWidget& frame = ctl(fnctl::kLetterFrame);
     frame.show();
     frame.resize(width, frame.height());
 }
@@ -61,21 +62,21 @@ void runLetterTemplate(const LetterTemplate& row) {
     letterBeginning = {LetterBeginning::Key, QChar(row.letter)};
     if (row.showsFrameWidth) showFrameWithWidth(row.showsFrameWidth);
     if (row.shortIExtras) shortIOpening();
-    ctl("Label44").show();
+    ctl(fnctl::kBlankKey).show();
     letterstart::hideTemplatePictures();
-    if (row.hidesPanel8) ctl("Panel8").hide();
-    ctl("Label148").hide();
-    ctl("Label44").show();
+    if (row.hidesPanel8) ctl(fnctl::kListPanel).hide();
+    ctl(fnctl::kBuildKey).hide();
+    ctl(fnctl::kBlankKey).show();
     for (const char* n : kPrefixLabels) ctl(n).hide();
     if (row.shortIExtras) ctl("Label59").hide();
     for (const char* n : kExampleCaptions) ctl(n).hide();
     letterstart::emptyEntryAndGraphs();
-    ctl("Panel10").setEnabled(true);
-    ctl("Panel4").show();
+    ctl(fnctl::kOperatorBlock).setEnabled(true);
+    ctl(fnctl::kEntryPanel).show();
     functionentry::edit(1).setFocus();
-    draw::originAtCentreOf(ctl("Image10"));
+    draw::originAtCentreOf(ctl(fnctl::kPlane));
     plane::wipe();
-    ctl("Label148").hide();
+    ctl(fnctl::kBuildKey).hide();
     functionEntry.entryStage = 1;
     placeGrid(row);
 
@@ -92,7 +93,7 @@ void runLetterTemplate(const LetterTemplate& row) {
         picture.show();
     }
     if (row.shortIExtras) ctl(row.grid).hide();
-    if (row.hidesFrameAtEnd) ctl("Shape1").hide();
+    if (row.hidesFrameAtEnd) ctl(fnctl::kLetterFrame).hide();
 }
 
 void bind() {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "ExampleLetters.h"
+#include "FunctionControlNames.h"
 #include "FunctionEntry.h"
 #include "FunctionState.h"
 #include "GraphList.h"
@@ -96,18 +97,18 @@ bool type(int box, const QString& text) {
 }
 
 bool buildGraph(const Graph& g) {
-    return type(1, qs(g.x)) && press("Label132", functionentry::Label132Click) &&
-           type(2, qs(g.y)) && press("Label132", functionentry::Label132Click) &&
-           type(3, typedNumber(g.start)) && press("Label132", functionentry::Label132Click) &&
-           type(4, typedNumber(g.end)) && press("Label132", functionentry::Label132Click) &&
-           press("Label148", graphlist::Label148Click);
+    return type(1, qs(g.x)) && press(fnctl::kEnterKey, functionentry::Label132Click) &&
+           type(2, qs(g.y)) && press(fnctl::kEnterKey, functionentry::Label132Click) &&
+           type(3, typedNumber(g.start)) && press(fnctl::kEnterKey, functionentry::Label132Click) &&
+           type(4, typedNumber(g.end)) && press(fnctl::kEnterKey, functionentry::Label132Click) &&
+           press(fnctl::kBuildKey, graphlist::Label148Click);
 }
 
 bool changeGraph(int k, const Graph& g) {
     messages::dispatch([k] { graphlist::ListBox1Click(k); });
-    return press("Label190", graphlist::Label190Click) && type(1, qs(g.x)) &&
-           press("Label132", functionentry::Label132Click) && type(2, qs(g.y)) &&
-           press("Label189", graphlist::Label189Click);
+    return press(fnctl::kChangeRangeKey, graphlist::Label190Click) && type(1, qs(g.x)) &&
+           press(fnctl::kEnterKey, functionentry::Label132Click) && type(2, qs(g.y)) &&
+           press(fnctl::kChangeGraphKey, graphlist::Label189Click);
 }
 
 bool begin(const Work& w) {
@@ -139,7 +140,7 @@ QString typedNumber(double v) {
 }
 
 bool functionModeShown() {
-    return window::control("Panel5").isVisible();
+    return window::control(fnctl::kLetterPanel).isVisible();
 }
 
 bool canSave() {
