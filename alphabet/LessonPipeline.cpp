@@ -14,6 +14,7 @@
 #include "PlotState.h"
 #include "PreviewDrawing.h"
 #include "StrokeCatalogue.h"
+#include "StrokeLoop.h"
 #include "Window.h"
 #include "WindowDescription.h"
 
@@ -72,7 +73,8 @@ void runPreview(const LetterLesson& l) {
     for (const PreviewItem& item : l.preview) {
         switch (item.kind) {
             case PreviewItem::Loop:
-                if (!item.loop.pictureOnly) runPreviewLoop(item.loop, plotState, canvas, true);
+                if (!item.loop.pictureOnly)
+                    runStrokeLoop(item.loop, plotState, canvas, {.paced = true});
                 break;
             case PreviewItem::Pause:
                 pacing::pause(item.pauseMs);

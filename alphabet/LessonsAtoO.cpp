@@ -3,12 +3,12 @@
 // while a preview runs; t is paramValue.
 #include "LetterLesson.h"
 // Last: the XY(…)/R(…) notation of the tables.
-#include "LessonNotation.h"
+#include "StrokeNotation.h"
 
 namespace {
 
 // The uprights and the diagonal of "И", which "Й" draws too.
-std::vector<PreviewStroke> iStrokes() {
+std::vector<StrokeItem> iStrokes() {
     return {
         segment(XY(X + 2, Y - 146), XY(X + 2, R(71.3 * t + Y - 147))),
         segment(XY(X + 97, Y - 146), XY(X + 97, R(71.3 * t + Y - 146))),
@@ -17,7 +17,7 @@ std::vector<PreviewStroke> iStrokes() {
 }
 
 // The upright and the three bars of "Е", which "Ё" draws too.
-std::vector<PreviewStroke> eStrokes() {
+std::vector<StrokeItem> eStrokes() {
     return {
         segment(XY(X + 1, Y - 150), XY(X + 1, R(74 * t + Y - 150))),
         segment(XY(X + 1, Y - 150), XY(R(49 * t + X + 1), Y - 150)),
@@ -27,13 +27,13 @@ std::vector<PreviewStroke> eStrokes() {
 }
 
 // One arc of a dot of "Ё": t runs two steps a pass.
-PreviewLoop joArc(PreviewStroke arc) {
+StrokeLoop joArc(StrokeItem arc) {
     return {.from = -0.18,
             .step = 0.001,
             .below = 0.18,
             .pen = 2,
             .pauseMs = 2,
-            .strokes = {arc},
+            .items = {arc},
             .stepTwicePerPass = true};
 }
 
@@ -49,13 +49,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImA",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0,
             .step = 0.01,
             .below = 1,
             .pen = 5,
             .pauseMs = 12,
-            .strokes = {
+            .items = {
                 segment(XY(X + 49, Y - 147), XY(R(-46.4 * t + X + 49), R(145 * t + Y - 147))),
                 segment(XY(X + 49, Y - 147), XY(R(47.4 * t + X + 49), R(145 * t + Y - 147))),
                 segment(XY(X + 24, Y - 65), XY(X + 76, Y - 65)),
@@ -80,13 +80,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImB",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = -0.62,
             .step = 0.01,
             .below = 0.62,
             .pen = 5,
             .pauseMs = 5,
-            .strokes = {
+            .items = {
                 segment(XY(X + 1, Y - 77), XY(X + 1, R(120 * t + Y - 77))),
                 dot(XY(X + 100 - R(100 * t * t), R(63 * t) + Y - 41)),
                 segment(XY(X + 2, Y - 2), XY(R(50 * t + X + 32), Y - 2)),
@@ -119,13 +119,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImV",
         .pictureLeft = 937,
         .pictureTop = 174,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = -0.59,
             .step = 0.01,
             .below = 0.59,
             .pen = 5,
             .pauseMs = 12,
-            .strokes = {
+            .items = {
                 segment(XY(X, Y - 150), XY(X, R(78.5 * t + Y - 50))),
                 dot(XY(X + 100 - R(80 * t * t), R(62 * t) + Y - 113)),
                 segment(XY(X, Y - 149), XY(R(50 * t + X + 40), Y - 149)),
@@ -161,13 +161,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImG",
         .pictureLeft = 938,
         .pictureTop = 173,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
             .pen = 5,
             .pauseMs = 5,
-            .strokes = {
+            .items = {
                 segment(XY(X + 1, Y - 150), XY(X + 1, R(73 * t + Y - 150))),
                 segment(XY(X + 2, Y - 150), XY(R(48 * t + X + 2), Y - 150)),
             }}},
@@ -191,13 +191,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImD",
         .pictureLeft = 938,
         .pictureTop = 174,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0,
             .step = 0.001,
             .below = 1.27,
             .pen = 5,
             .pauseMs = 2,
-            .strokes = {
+            .items = {
                 segment(XY(X + 40, Y - 150), XY(R(48.5 * t + X + 38), Y - 150)),
                 segment(XY(X + 100, Y - 150), XY(X + 100, R(116.5 * t + Y - 150))),
                 dot(XY(R(30 * t) + X, Y - 2 - R(91.09 * t * t))),
@@ -233,7 +233,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImE",
         .pictureLeft = 939,
         .pictureTop = 173,
-        .preview = {PreviewLoop{.from = 0, .step = 0.01, .below = 2, .pen = 5, .pauseMs = 5, .strokes = eStrokes()}},
+        .preview = {StrokeLoop{.from = 0, .step = 0.01, .below = 2, .pen = 5, .pauseMs = 5, .items = eStrokes()}},
         .smallColour = kHotLight,
         .hotspots = {{"HV", 945, 176, 89, 5}, {"HNizE", 950, 324, 85, 5}, {"HSE", 950, 252, 89, 5},
                      {"Label138", 940, 184, 12, 145}},
@@ -260,7 +260,7 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 939,
         .pictureTop = 173,
         .preview = {
-            PreviewLoop{.from = 0, .step = 0.01, .below = 2, .pen = 5, .pauseMs = 5, .strokes = eStrokes()},
+            StrokeLoop{.from = 0, .step = 0.01, .below = 2, .pen = 5, .pauseMs = 5, .items = eStrokes()},
             pauseFor(200),
             joArc(dot(XY(R(30 * t) + X + 18, R(Y - 158 - 120 * t * t)))),
             joArc(dot(XY(R(30 * t) + X + 18, R(120 * t * t + Y - 168)))),
@@ -302,13 +302,13 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 175,
         .frameFrom = "ImSh",
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = -0.9,
             .step = 0.001,
             .below = 0.9,
             .pen = 5,
             .pauseMs = 1,
-            .strokes = {
+            .items = {
                 dot(XY(X + 58 - R(63 * t), R(Y - 75 - 90 * t * t))),
                 dot(XY(X + 58 - R(63 * t), R(90 * t * t + Y - 75))),
                 segment(XY(X + 58, Y - 76), XY(X + 58, R(80 * t + Y - 76))),
@@ -336,13 +336,13 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 176,
         .frameTop = 175,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0,
             .step = 0.001,
             .below = 2.3,
             .pen = 5,
             .pauseMs = 1,
-            .strokes = {
+            .items = {
                 dot(XY(X + 48 - R(45 * cos(t)), Y - 112 - R(35 * sin(t)))),
                 dot(XY(R(45 * sin(t)) + X + 48, Y - 40 - R(37 * cos(t)))),
             },
@@ -369,7 +369,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImI",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {PreviewLoop{.from = 0, .step = 0.01, .below = 2, .pen = 5, .pauseMs = 5, .strokes = iStrokes()}},
+        .preview = {StrokeLoop{.from = 0, .step = 0.01, .below = 2, .pen = 5, .pauseMs = 5, .items = iStrokes()}},
         .smallColour = rgb(255, 0, 255),
         .hotspots = {{"Label138", 940, 184, 12, 145}, {"Label139", 1034, 184, 12, 145}, {"Label119", 950, 180, 83, 142}},
         .formulas = {
@@ -393,14 +393,14 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 157,
         .preview = {
-            PreviewLoop{.from = 0, .step = 0.01, .below = 2, .pen = 5, .pauseMs = 5, .strokes = iStrokes()},
-            PreviewLoop{
+            StrokeLoop{.from = 0, .step = 0.01, .below = 2, .pen = 5, .pauseMs = 5, .items = iStrokes()},
+            StrokeLoop{
                 .from = -0.24,
                 .step = 0.001,
                 .below = 0.24,
                 .pen = 5,
                 .pauseMs = 3,
-                .strokes = {dot(XY(R(155 * t) + X + 50, R(Y - 156 - 190 * t * t)))},
+                .items = {dot(XY(R(155 * t) + X + 50, R(Y - 156 - 190 * t * t)))},
                 .stepTwicePerPass = true},
         },
         .smallColour = rgb(255, 0, 255),
@@ -429,24 +429,24 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 175,
         .preview = {
-            PreviewLoop{
+            StrokeLoop{
                 .from = 0,
                 .step = 0.001,
                 .below = 1.9,
                 .pen = 6,
                 .pauseMs = 1,
-                .strokes = {
+                .items = {
                     segment(XY(X + 2, Y - 148), XY(X + 2, R(76.2 * t + Y - 148))),
                     segment(XY(X + 2, Y - 75), XY(R(12.5 * t + X + 18), Y - 75)),
                     dot(XY(R(32.5 * t) + X + 34, R(Y - 75 - 20 * t * t))),
                 }},
-            PreviewLoop{
+            StrokeLoop{
                 .from = 0,
                 .step = 0.001,
                 .below = 1.9,
                 .pen = 6,
                 .pauseMs = 1,
-                .strokes = {dot(XY(R(32.5 * t) + X + 34, R(Y - 75 + 20 * t * t)))},
+                .items = {dot(XY(R(32.5 * t) + X + 34, R(Y - 75 + 20 * t * t)))},
                 .pictureOnly = true},
         },
         .smallColour = rgb(0, 255, 0),
@@ -475,13 +475,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImL",
         .pictureLeft = 936,
         .pictureTop = 172,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0,
             .step = 0.001,
             .below = 1.27,
             .pen = 5,
             .pauseMs = 2,
-            .strokes = {
+            .items = {
                 segment(XY(X + 40, Y - 150), XY(R(48.5 * t + X + 38), Y - 150)),
                 segment(XY(X + 100, Y - 150), XY(X + 100, R(116 * t + Y - 150))),
                 dot(XY(R(30 * t) + X, Y - 3 - R(91.09 * t * t))),
@@ -515,13 +515,13 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 175,
         .frameFrom = "ImJE",
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = -1.3,
             .step = 0.01,
             .below = 1.3,
             .pen = 5,
             .pauseMs = 5,
-            .strokes = {
+            .items = {
                 segment(XY(X + 2, Y - 150), XY(X + 2, R(113 * abs(t) + Y - 150))),
                 segment(XY(X + 58, Y - 2), XY(R(42 * t + X + 58), R(Y - 2 - 114 * abs(t)))),
                 segment(XY(X + 115, Y - 150), XY(X + 115, R(113 * abs(t) + Y - 150))),
@@ -549,13 +549,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImN",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
             .pen = 5,
             .pauseMs = 5,
-            .strokes = {
+            .items = {
                 segment(XY(X + 1, Y - 149), XY(X + 1, R(73.5 * t + Y - 149))),
                 segment(XY(R(X + 99.5), Y - 149), XY(R(X + 99.5), R(73.5 * t + Y - 149))),
                 segment(XY(R(X + 1.5), Y - 78), XY(R(47 * t + X + 1.5), Y - 78)),
@@ -582,13 +582,13 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 174,
         .frameFrom = "ImS",
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0,
             .step = 0.01,
             .below = 7,
             .pen = 5,
             .pauseMs = 5,
-            .strokes = {dot(XY(R(49 * cos(t)) + X + 50, Y - 76 - R(73 * sin(t))))}}},
+            .items = {dot(XY(R(49 * cos(t)) + X + 50, Y - 76 - R(73 * sin(t))))}}},
         .smallColour = rgb(0, 0, 255),
         .formulas = {
             {"Label45", "y(1)=1,5*sin(a)", 1050, 220, "Label46",

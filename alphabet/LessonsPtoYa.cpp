@@ -2,7 +2,7 @@
 // tells. X, Y is the plane origin (942, 328) while a preview runs; t is paramValue.
 #include "LetterLesson.h"
 // Last: the XY(…)/R(…) notation of the tables.
-#include "LessonNotation.h"
+#include "StrokeNotation.h"
 
 namespace {
 
@@ -19,13 +19,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImP",
         .pictureLeft = 939,
         .pictureTop = 176,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
             .pen = 5,
             .pauseMs = 5,
-            .strokes = {
+            .items = {
                 segment(XY(X + 2, Y - 146), XY(X + 2, R(71 * t + Y - 146))),
                 segment(XY(X + 97, Y - 146), XY(X + 97, R(71 * t + Y - 146))),
                 segment(XY(X + 2, Y - 147), XY(R(47.5 * t + X + 2), Y - 147)),
@@ -50,13 +50,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImR",
         .pictureLeft = 938,
         .pictureTop = 173,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = -0.62,
             .step = 0.01,
             .below = 0.62,
             .pen = 5,
             .pauseMs = 14,
-            .strokes = {
+            .items = {
                 segment(XY(X + 1, Y - 149), XY(X + 1, R(76 * t + Y - 49))),
                 dot(XY(X + 100 - R(100 * t * t), R(64.5 * t) + Y - 111)),
                 segment(XY(X + 1, Y - 150), XY(R(49 * t + X + 33), Y - 150)),
@@ -85,13 +85,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImS",
         .pictureLeft = 939,
         .pictureTop = 175,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0.6,
             .step = 0.01,
             .below = 5.6,
             .pen = 5,
             .pauseMs = 5,
-            .strokes = {
+            .items = {
                 dot(XY(R(53 * cos(t)) + X + 56, Y - 76 - R(72 * sin(t)))),
             }}},
         .smallColour = rgb(128, 0, 128),
@@ -113,13 +113,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImT",
         .pictureLeft = 938,
         .pictureTop = 176,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
             .pen = 5,
             .pauseMs = 5,
-            .strokes = {
+            .items = {
                 segment(XY(X + 50, Y - 147), XY(X + 50, R(72 * t + Y - 147))),
                 segment(XY(X + 2, Y - 147), XY(R(49 * t + X + 2), Y - 147)),
             }}},
@@ -143,13 +143,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImU",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0,
             .step = 0.001,
             .below = 2,
             .pen = 5,
             .pauseMs = 1,
-            .strokes = {
+            .items = {
                 dot(XY(R(48.5 * t) + X + 2, Y - 4 - R(48.5 * (t - 0.27) * (t - 0.27)))),
                 segment(XY(X + 2, Y - 149), XY(R(30 * t + X + 2), R(45 * t + Y - 149))),
             }}},
@@ -173,13 +173,13 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 937,
         .pictureTop = 175,
         .frameWidth = 130,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0,
             .step = 0.01,
             .below = 7,
             .pen = 5,
             .pauseMs = 3,
-            .strokes = {
+            .items = {
                 dot(XY(R(57.75 * cos(t) + X + 61), Y - 75 - R(49 * sin(t)))),
                 segment(XY(X + 59, Y - 147), XY(X + 59, R(19.5 * t + Y - 147))),
             }}},
@@ -206,13 +206,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImXa",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
             .pen = 5,
             .pauseMs = 6,
-            .strokes = {
+            .items = {
                 segment(XY(X + 99, Y - 149), XY(R(-48 * t + X + 99), R(72.5 * t + Y - 148))),
                 segment(XY(X + 99, Y - 2), XY(R(-48 * t + X + 99), R(-73 * t + Y - 2))),
             }}},
@@ -235,13 +235,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImC",
         .pictureLeft = 939,
         .pictureTop = 175,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
             .pen = 5,
             .pauseMs = 5,
-            .strokes = {
+            .items = {
                 segment(XY(X + 2, Y - 146), XY(X + 2, R(71.3 * t + Y - 147))),
                 segment(XY(X + 97, Y - 146), XY(X + 97, R(71.3 * t + Y - 146))),
                 segment(XY(X + 2, Y - 2), XY(R(48 * t + X + 2), Y - 2)),
@@ -269,13 +269,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImCH",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
             .pen = 5,
             .pauseMs = 5,
-            .strokes = {
+            .items = {
                 segment(XY(X + 1, Y - 146), XY(X + 1, R(35 * t + Y - 148))),
                 segment(XY(X + 99, Y - 146), XY(X + 99, R(71.5 * t + Y - 146))),
                 segment(XY(X + 1, Y - 75), XY(R(47 * t + X + 1), Y - 75)),
@@ -303,13 +303,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImSh",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
             .pen = 5,
             .pauseMs = 5,
-            .strokes = {
+            .items = {
                 segment(XY(X + 1, Y - 148), XY(X + 1, R(72 * t + Y - 148))),
                 segment(XY(X + 58, Y - 148), XY(X + 58, R(72 * t + Y - 148))),
                 segment(XY(X + 116, Y - 148), XY(X + 116, R(72 * t + Y - 148))),
@@ -340,13 +340,13 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 175,
         .frameFrom = "ImSHA",
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
             .pen = 5,
             .pauseMs = 5,
-            .strokes = {
+            .items = {
                 segment(XY(X + 1, Y - 148), XY(X + 1, R(72 * t + Y - 148))),
                 segment(XY(X + 58, Y - 148), XY(X + 58, R(72 * t + Y - 148))),
                 segment(XY(X + 116, Y - 148), XY(X + 116, R(72 * t + Y - 148))),
@@ -380,13 +380,13 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 176,
         .frameFrom = "ImS",
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = -0.62,
             .step = 0.01,
             .below = 0.62,
             .pen = 5,
             .pauseMs = 6,
-            .strokes = {
+            .items = {
                 segment(XY(X + 1, Y - 77), XY(X + 1, R(120 * t + Y - 77))),
                 dot(XY(X + 100 - R(100 * t * t), R(63 * t) + Y - 41)),
                 segment(XY(X + 2, Y - 2), XY(R(50 * t + X + 32), Y - 2)),
@@ -420,13 +420,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImIE",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = -0.62,
             .step = 0.01,
             .below = 0.62,
             .pen = 5,
             .pauseMs = 12,
-            .strokes = {
+            .items = {
                 segment(XY(X + 1, Y - 77), XY(X + 1, R(120 * t + Y - 77))),
                 dot(XY(X + 100 - R(100 * t * t), R(63 * t) + Y - 41)),
                 segment(XY(X + 2, Y - 2), XY(R(50 * t + X + 32), Y - 2)),
@@ -459,13 +459,13 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 176,
         .frameFrom = "ImS",
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = -0.62,
             .step = 0.01,
             .below = 0.62,
             .pen = 5,
             .pauseMs = 6,
-            .strokes = {
+            .items = {
                 segment(XY(X + 1, Y - 77), XY(X + 1, R(120 * t + Y - 77))),
                 dot(XY(X + 100 - R(100 * t * t), R(63 * t) + Y - 41)),
                 segment(XY(X + 2, Y - 2), XY(R(50 * t + X + 32), Y - 2)),
@@ -495,13 +495,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImEL",
         .pictureLeft = 938,
         .pictureTop = 174,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0.7,
             .step = 0.001,
             .below = 5.6,
             .pen = 5,
             .pauseMs = 1,
-            .strokes = {
+            .items = {
                 dot(XY(X + 43 - R(54 * cos(t)), Y - 76 - R(73 * sin(t)))),
             }}},
         .smallColour = rgb(140, 130, 0),
@@ -526,13 +526,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImYU",
         .pictureLeft = 938,
         .pictureTop = 173,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = 0,
             .step = 0.01,
             .below = 7,
             .pen = 5,
             .pauseMs = 5,
-            .strokes = {
+            .items = {
                 segment(XY(X + 1, Y - 148), XY(X + 1, Y - 4)),
                 segment(XY(X + 1, Y - 75), XY(X + 22, Y - 75)),
                 dot(XY(R(48 * cos(t)) + X + 74, Y - 77 - R(73 * sin(t)))),
@@ -561,13 +561,13 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImYA",
         .pictureLeft = 939,
         .pictureTop = 173,
-        .preview = {PreviewLoop{
+        .preview = {StrokeLoop{
             .from = -0.62,
             .step = 0.001,
             .below = 0.62,
             .pen = 5,
             .pauseMs = 2,
-            .strokes = {
+            .items = {
                 dot(XY(R(98 * t * t) + X + 1, R(59 * t) + Y - 114)),
                 segment(XY(X + 100, Y - 76), XY(X + 100, R(118 * t + Y - 76))),
                 segment(XY(X + 38, Y - 150), XY(X + 100, Y - 150)),

@@ -16,16 +16,12 @@
 //   plane, shiftX/shiftY  16 hotspots  17 formula labels (hidden)  18 Label53 … Label58 hidden.
 //
 // How to write a row (the "Н" row in LessonsAtoO.cpp is the worked example):
-//   - Include "LessonNotation.h" LAST in a table source: it brings the notation XY(x, y) for a
-//     point and R(v) for [v]. Inside XY, t is paramValue and X, Y are originX, originY.
-//   - Copy every coordinate as the lesson writes it: [v] becomes R(v), a bracket-free term stays
-//     an integer expression. A coordinate is a Pixel, which takes no double: an unrounded
-//     fractional term does not compile. Keep the order of the terms ("[50·t + X + 32]" is
-//     R(50 * t + X + 32)); cos, sin and abs are at hand.
-//   - "segment P → Q" is segment(XY(…), XY(…)); "dot at P" is dot(XY(…)).
-//   - "Preview: t from a, step s, while t < b; pen p px; pause q ms" is
-//     PreviewLoop{.from = a, .step = s, .below = b, .pen = p, .pauseMs = q, .strokes = {…}}.
-//     Further loops follow in .preview; pauseFor(ms) and showPart({…}) go between them.
+//   - The preview is written in the notation of every stroke loop (StrokeLoop.h): include
+//     "StrokeNotation.h" LAST in a table source. Copy every coordinate as the lesson writes it:
+//     [v] becomes R(v), a bracket-free term stays an integer expression, the order of the terms
+//     is kept ("[50·t + X + 32]" is R(50 * t + X + 32)). A preview loop is a StrokeLoop with its
+//     pen given (.pen = 5); further loops follow in .preview, with pauseFor(ms) and
+//     showPart({…}) between them.
 //   - Hotspots are {name, Left, Top, width, height}: the lesson sets all four.
 //   - Formula labels are {caption label, caption, Left, Top, description label, description};
 //     a caption without a description (a second coordinate, a prefix "y4=") leaves the last two
@@ -37,54 +33,7 @@
 #include <span>
 #include <vector>
 
-// A pixel coordinate of a preview stroke, always an integer: a double does not convert, so a
-// coordinate the lesson rounds must say R(…), and one it does not round cannot pick up a fraction.
-struct Pixel {
-    constexpr Pixel(int v) : value(v) {}
-    Pixel(double) = delete;
-    int value;
-};
-
-// One coordinate as a function of t and the origin (X, Y) while the preview runs.
-using LessonCoord = Pixel (*)(double t, int X, int Y);
-
-struct LessonPoint {
-    LessonCoord x = nullptr;
-    LessonCoord y = nullptr;
-};
-
-// One item of a preview step: a MoveTo and a LineTo on the window canvas.
-struct PreviewStroke {
-    enum Kind {
-        Segment,  // MoveTo from, LineTo to: grows where `to` moves with t, fixed otherwise
-        Dot,      // MoveTo and LineTo the same point: a round dot of the pen's width
-    };
-    Kind kind = Segment;
-    LessonPoint from{};
-    LessonPoint to{};
-};
-
-inline PreviewStroke segment(LessonPoint from, LessonPoint to) {
-    return {PreviewStroke::Segment, from, to};
-}
-inline PreviewStroke dot(LessonPoint at) {
-    return {PreviewStroke::Dot, at, at};
-}
-
-// A loop of the preview: paramStart = from, paramEnd = below, paramStep = step; each pass adds the
-// step to t (twice when stepTwicePerPass), sets the pen width, pauses, draws every stroke for the
-// new t in the listed order and processes pending events, while t < belowFactor × paramEnd.
-struct PreviewLoop {
-    double from = 0;
-    double step = 0.01;
-    double below = 0;
-    int pen = 5;
-    int pauseMs = 5;
-    std::vector<PreviewStroke> strokes{};
-    double belowFactor = 1;         // "З" tests t < 2 × paramEnd
-    bool stepTwicePerPass = false;  // the dots of "Ё", the breve of "Й"
-    bool pictureOnly = false;       // drawn into the letter picture, not by the lesson
-};
+#include "StrokeLoop.h"
 
 // A hotspot (or any part control) placed by a lesson: Left, Top, width, height.
 struct HotspotPlace {
@@ -95,11 +44,11 @@ struct HotspotPlace {
 // One item of the preview, in order: a loop, a pause, or a part control shown mid-preview.
 struct PreviewItem {
     enum Kind { Loop, Pause, ShowPart };
-    PreviewItem(PreviewLoop l) : kind(Loop), loop(std::move(l)) {}
+    PreviewItem(StrokeLoop l) : kind(Loop), loop(std::move(l)) {}
     PreviewItem(Kind k, int ms, HotspotPlace p) : kind(k), pauseMs(ms), part(p) {}
 
     Kind kind;
-    PreviewLoop loop;
+    StrokeLoop loop;
     int pauseMs = 0;
     HotspotPlace part;
 };

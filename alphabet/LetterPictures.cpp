@@ -8,6 +8,7 @@
 #include "PlotState.h"
 #include "PreviewDrawing.h"
 #include "Rounding.h"
+#include "StrokeLoop.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ QImage paintLetterPicture(const QString& pictureName) {
         QPainter painter(&piece);
         PictureTarget target(painter, at, kPreviewColour);
         for (const PreviewItem& item : lesson->preview)
-            if (item.kind == PreviewItem::Loop) runPreviewLoop(item.loop, ps, target, false);
+            if (item.kind == PreviewItem::Loop) runStrokeLoop(item.loop, ps, target, {});
         return piece;
     }
     return QImage();

@@ -4,7 +4,7 @@
 // X = 942 and Y = 328 while they are drawn; every template is drawn in 4 px except the breve of
 // "Й" (5 px).
 #include "LetterTemplates.h"
-#include "TemplateNotation.h"
+#include "StrokeNotation.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ const LetterTemplate kRows[] = {
      .picture = "ImGJ", .pictureLeft = 942, .pictureTop = 176, .hidesPanel8 = true},
 
     {.letter = u'Д', .key = "Label175", .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
-     .loops = {{.from = 0, .below = 1.27, .step = 0.001, .pauseMs = 1,
+     .loops = {{.from = 0, .step = 0.001, .below = 1.27, .pauseMs = 1,
                 .items = {segment(XY(X + 40, Y - 150), XY(R(48.5 * t + X + 38), Y - 150)),
                           segment(XY(X + 100, Y - 150), XY(X + 100, R(116.5 * t + Y - 150))),
                           dot(XY(R(30 * t) + X, Y - 2 - R(91.09 * sq(t)))),
@@ -71,19 +71,19 @@ const LetterTemplate kRows[] = {
                           segment(XY(X + 1, Y - 150), XY(R(49 * t + X + 1), Y - 150)),
                           segment(XY(X + 1, Y - 74), XY(R(49 * t + X + 1), Y - 75)),
                           segment(XY(X + 1, Y - 2), XY(R(49 * t + X + 1), Y - 2))}},
-               {.from = 0, .below = 0.01, .pen = 6, .pictureOnly = true,
-                .items = {dot(XY(X + 30, Y - 159)), dot(XY(X + 70, Y - 159))}}},
+               {.from = 0, .below = 0.01, .pen = 6,
+                .items = {dot(XY(X + 30, Y - 159)), dot(XY(X + 70, Y - 159))}, .pictureOnly = true}},
      .picture = "ImJOJ", .pictureLeft = 939, .pictureTop = 161},
 
     {.letter = u'Ж', .key = "Label176", .grid = kGrid2, .gridLeft = 942, .gridTop = 178,
-     .loops = {{.from = -0.9, .below = 0.9, .step = 0.001, .pauseMs = 1,
+     .loops = {{.from = -0.9, .step = 0.001, .below = 0.9, .pauseMs = 1,
                 .items = {dot(XY(X + 58 - R(63 * t), R(Y - 75 - 90 * sq(t)))),
                           dot(XY(X + 58 - R(63 * t), R(90 * sq(t) + Y - 75))),
                           segment(XY(X + 58, Y - 76), XY(X + 58, R(80 * t + Y - 76)))}}},
      .picture = "ImJEJ", .pictureLeft = 938, .pictureTop = 175},
 
     {.letter = u'З', .key = "Label164", .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
-     .loops = {{.from = 0, .below = 2.3, .step = 0.001, .pauseMs = 1,
+     .loops = {{.from = 0, .step = 0.001, .below = 2.3, .pauseMs = 1,
                 .items = {dot(XY(X + 50 - R(48 * cos(t)), Y - 112 - R(37.5 * sin(t)))),
                           dot(XY(R(48 * sin(t)) + X + 50, Y - 40 - R(37.5 * cos(t))))}}},
      .picture = "ImZJ", .pictureLeft = 939, .pictureTop = 177, .hidesPanel8 = true},
@@ -102,8 +102,8 @@ const LetterTemplate kRows[] = {
                 .items = {segment(XY(X + 2, Y - 150), XY(X + 2, R(73 * t + Y - 150))),
                           segment(XY(X + 99, Y - 150), XY(X + 99, R(73.5 * t + Y - 150))),
                           segment(XY(X + 100, Y - 150), XY(R(X + 100 - 48 * t), R(73 * t + Y - 150)))}},
-               {.from = -0.25, .below = 0.25, .pauseOfStepDelay = true, .pen = 5, .stepTwicePerPass = true,
-                .items = {dot(XY(R(150 * t) + X + 48, R(Y - 155 - 100 * sq(t))))}}},
+               {.from = -0.25, .below = 0.25, .pen = 5, .pauseOfStepDelay = true,
+                .items = {dot(XY(R(150 * t) + X + 48, R(Y - 155 - 100 * sq(t))))}, .stepTwicePerPass = true}},
      .picture = "ImKratIJ", .pictureLeft = 941, .pictureTop = 165, .hidesPanel8 = true, .shortIExtras = true},
 
     {.letter = u'К', .key = "Label158", .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
@@ -115,7 +115,7 @@ const LetterTemplate kRows[] = {
      .picture = "ImKJ", .pictureLeft = 939, .pictureTop = 176, .hidesPanel8 = true},
 
     {.letter = u'Л', .key = "Label152", .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
-     .loops = {{.from = 0, .below = 1.27, .step = 0.001, .pauseMs = 2,
+     .loops = {{.from = 0, .step = 0.001, .below = 1.27, .pauseMs = 2,
                 .items = {segment(XY(X + 40, Y - 150), XY(R(48.5 * t + X + 38), Y - 150)),
                           segment(XY(X + 100, Y - 150), XY(X + 100, R(116 * t + Y - 150))),
                           dot(XY(R(30 * t) + X, Y - 3 - R(91.09 * sq(t)))),
@@ -168,7 +168,7 @@ const LetterTemplate kRows[] = {
     // "У" shows its template picture like every other letter, at the place of its neighbours, so
     // that its template survives a redraw of the graphs (which erases the plane) as theirs do.
     {.letter = u'У', .key = "Label157", .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
-     .loops = {{.from = 0, .below = 2, .step = 0.001, .pauseMs = 1,
+     .loops = {{.from = 0, .step = 0.001, .below = 2, .pauseMs = 1,
                 .items = {dot(XY(R(48.5 * t) + X + 2, Y - 4 - R(48.5 * sq(t - 0.27)))),
                           segment(XY(X + 2, Y - 149), XY(R(30 * t + X + 2), R(45 * t + Y - 149)))}}},
      .picture = "ImUJ", .pictureLeft = 939, .pictureTop = 176, .hidesPanel8 = true, .eventsAfterEachItem = true},
@@ -244,7 +244,7 @@ const LetterTemplate kRows[] = {
      .picture = "ImZnakMJ", .pictureLeft = 938, .pictureTop = 174},
 
     {.letter = u'Э', .key = "Label177", .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
-     .loops = {{.from = 0.7, .below = 5.6, .step = 0.001, .pauseMs = 1,
+     .loops = {{.from = 0.7, .step = 0.001, .below = 5.6, .pauseMs = 1,
                 .items = {dot(XY(X + 43 - R(54 * cos(t)), Y - 76 - R(73 * sin(t)))),
                           segment(XY(X + 96, Y - 75), XY(X + 50, Y - 75))}}},
      .picture = "ImELJ", .pictureLeft = 937, .pictureTop = 177},

@@ -11,63 +11,21 @@
 //   shown at its place, the others hidden  13 the pale pen  14 the template loops  15 the template
 //   picture at its place  [Й: the tall grid hidden]  [Ф, Ш, Щ: Shape1 hidden].
 //
-// How to write a row: include "TemplateNotation.h" LAST in the table source; a point is
-// XY(x, y), with t the loop parameter and X, Y the origin; [v] is R(v); t² is sq(t). A coordinate
-// is a TemplatePixel, which takes no double, so a term left unrounded cannot slip in a fraction.
+// How to write a row: the template loops are stroke loops (StrokeLoop.h) in its notation; include
+// "StrokeNotation.h" LAST in the table source. A template's pen is 4 px unless its loop says.
 
 #include <QString>
 #include <span>
 #include <vector>
 
-struct TemplatePixel {
-    constexpr TemplatePixel(int v) : value(v) {}
-    TemplatePixel(double) = delete;
-    int value;
-};
-
-using TemplateCoord = TemplatePixel (*)(double t, int X, int Y);
-
-struct TemplatePoint {
-    TemplateCoord x = nullptr;
-    TemplateCoord y = nullptr;
-};
-
-// One item of a template step: MoveTo `from`, LineTo `to` on the window canvas.
-struct TemplateItem {
-    enum Kind { Segment, Dot };
-    Kind kind = Segment;
-    TemplatePoint from{};
-    TemplatePoint to{};
-};
-
-inline TemplateItem segment(TemplatePoint from, TemplatePoint to) {
-    return {TemplateItem::Segment, from, to};
-}
-inline TemplateItem dot(TemplatePoint at) {
-    return {TemplateItem::Dot, at, at};
-}
-
-// "Loop from … below by step": t starts at `from`; while t < paramEnd, t advances by the step
-// (twice when stepTwicePerPass), the pen width is set, the program pauses, every item is drawn
-// for the new t and pending events are processed.
-struct TemplateLoop {
-    double from = 0;
-    double below = 0;
-    double step = 0.01;
-    int pauseMs = 5;
-    bool pauseOfStepDelay = false;  // pauses as many ms as stepDelayMs holds at that moment
-    int pen = 4;
-    bool stepTwicePerPass = false;
-    bool pictureOnly = false;  // painted into the template picture, not animated by the key
-    std::vector<TemplateItem> items{};
-};
+#include "StrokeLoop.h"
 
 struct LetterTemplate {
     char16_t letter = 0;
     const char* key = nullptr;   // "Label158"
     const char* grid = nullptr;  // ImRamkaSetka1, ImRamkaSetka2 or ImsetkakratJ
     int gridLeft = 0, gridTop = 0;
-    std::vector<TemplateLoop> loops{};
+    std::vector<StrokeLoop> loops{};
     const char* picture = nullptr;
     int pictureLeft = 0, pictureTop = 0;
 

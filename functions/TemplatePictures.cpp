@@ -7,6 +7,7 @@
 #include "Plane.h"
 #include "PlotState.h"
 #include "Rounding.h"
+#include "StrokeLoop.h"
 #include "TemplateDrawing.h"
 
 namespace templatepictures {
@@ -91,7 +92,7 @@ QImage paintTemplatePicture(const QString& name) {
     ps.originX = planeOrigin().x();
     ps.originY = planeOrigin().y();
     PictureTarget target(painter, at, kTemplateColour);
-    for (const TemplateLoop& loop : letter->loops) runTemplateLoop(loop, ps, target, {});
+    for (const StrokeLoop& loop : letter->loops) runStrokeLoop(loop, ps, target, {});
     return piece;
 }
 
@@ -107,7 +108,7 @@ void paintTemplate(QPainter& painter, const LetterTemplate* letter) {
     ps.originX = planeOrigin().x();
     ps.originY = planeOrigin().y();
     PictureTarget target(painter, QPoint(0, 0), kTemplateColour);
-    for (const TemplateLoop& loop : letter->loops) runTemplateLoop(loop, ps, target, {});
+    for (const StrokeLoop& loop : letter->loops) runStrokeLoop(loop, ps, target, {});
 }
 
 }  // namespace templatepictures

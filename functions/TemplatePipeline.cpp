@@ -13,6 +13,7 @@
 #include "LetterTemplates.h"
 #include "Plane.h"
 #include "PlotState.h"
+#include "StrokeLoop.h"
 #include "TemplateDrawing.h"
 #include "Window.h"
 
@@ -82,10 +83,10 @@ void runLetterTemplate(const LetterTemplate& row) {
 
     draw::penColour(kTemplateColour);
     WindowTarget window;
-    for (const TemplateLoop& loop : row.loops)
+    for (const StrokeLoop& loop : row.loops)
         if (!loop.pictureOnly)
-            runTemplateLoop(loop, plotState, window,
-                            {.paced = true, .eventsAfterEachItem = row.eventsAfterEachItem});
+            runStrokeLoop(loop, plotState, window,
+                          {.paced = true, .eventsAfterEachItem = row.eventsAfterEachItem});
 
     if (row.picture) {
         QWidget& picture = ctl(row.picture);

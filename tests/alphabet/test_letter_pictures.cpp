@@ -7,6 +7,7 @@
 #include "LetterLesson.h"
 #include "LetterPictures.h"
 #include "PreviewDrawing.h"
+#include "StrokeLoop.h"
 #include "TestSurface.h"
 
 namespace {
@@ -66,7 +67,7 @@ class LetterPicturesTest : public QObject {
         WindowTarget target;
         s.canvas().setPenColor(kPreview);
         for (const PreviewItem& item : lesson->preview)
-            if (item.kind == PreviewItem::Loop) runPreviewLoop(item.loop, plotState, target, false);
+            if (item.kind == PreviewItem::Loop) runStrokeLoop(item.loop, plotState, target, {});
 
         const QImage plane = plane::paintPicture();
         int drawn = 0;

@@ -1,34 +1,29 @@
-#include "TemplateDrawing.h"
+#include "StrokeLoop.h"
 
-#include <QPainter>
-#include <algorithm>
-
-#include "Canvas.h"
-#include "Draw.h"
 #include "Pacing.h"
 #include "PlotState.h"
 
 namespace {
-QPoint pointAt(const TemplatePoint& p, double t, int X, int Y) {
+QPoint pointAt(const StrokePoint& p, double t, int X, int Y) {
     return QPoint(p.x(t, X, Y).value, p.y(t, X, Y).value);
 }
 }  // namespace
 
-void runTemplateLoop(const TemplateLoop& loop, PlotState& ps, StrokeTarget& target,
-                     TemplatePacing pace) {
+void runStrokeLoop(const StrokeLoop& loop, PlotState& ps, StrokeTarget& target, LoopPacing pace) {
     ps.paramStart = loop.from;
     ps.paramEnd = loop.below;
     ps.paramStep = loop.step;
     ps.paramValue = ps.paramStart;
-    while (ps.paramValue < ps.paramEnd && !(pace.paced && pacing::quitting())) {
+    while (ps.paramValue < loop.belowFactor * ps.paramEnd && !(pace.paced && pacing::quitting())) {
         ps.paramValue += ps.paramStep;
         if (loop.stepTwicePerPass) ps.paramValue += ps.paramStep;
         target.penWidth(loop.pen);
         if (pace.paced) pacing::pause(loop.pauseOfStepDelay ? ps.stepDelayMs : loop.pauseMs);
         const std::size_t n = loop.items.size();
         for (std::size_t i = 0; i < n; ++i) {
-            // Read afresh for every item: "У" lets other clicks run between its items.
-            const TemplateItem& item = loop.items[i];
+            // t and the origin are read afresh for every item: a click let in between the items
+            // may have moved them.
+            const StrokeItem& item = loop.items[i];
             const double t = ps.paramValue;
             target.line(pointAt(item.from, t, ps.originX, ps.originY),
                         pointAt(item.to, t, ps.originX, ps.originY));
