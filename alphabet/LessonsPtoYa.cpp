@@ -6,6 +6,19 @@
 
 namespace {
 
+// The stem, the bowl (dots of a sideways parabola) and the two bars of "Ь", which "Ъ" draws as
+// they are and "Ы" with a second upright after them.
+std::vector<StrokeItem> softSignStrokes(std::vector<StrokeItem> after = {}) {
+    std::vector<StrokeItem> items = {
+        segment(XY(X + 1, Y - 77), XY(X + 1, R(120 * t + Y - 77))),
+        dot(XY(X + 100 - R(100 * t * t), R(63 * t) + Y - 41)),
+        segment(XY(X + 2, Y - 2), XY(R(50 * t + X + 32), Y - 2)),
+        segment(XY(X + 20, Y - 80), XY(R(50 * t + X + 32), Y - 80)),
+    };
+    items.insert(items.end(), after.begin(), after.end());
+    return items;
+}
+
 // clang-format off: one row reads as the lesson is written.
 // clang-format off
 std::vector<LetterLesson> buildRows() {
@@ -386,12 +399,7 @@ std::vector<LetterLesson> buildRows() {
             .below = 0.62,
             .pen = 5,
             .pauseMs = 6,
-            .items = {
-                segment(XY(X + 1, Y - 77), XY(X + 1, R(120 * t + Y - 77))),
-                dot(XY(X + 100 - R(100 * t * t), R(63 * t) + Y - 41)),
-                segment(XY(X + 2, Y - 2), XY(R(50 * t + X + 32), Y - 2)),
-                segment(XY(X + 20, Y - 80), XY(R(50 * t + X + 32), Y - 80)),
-            }}},
+            .items = softSignStrokes()}},
         .smallColour = rgb(60, 0, 10),
         .hotspots = {{"VL", 941, 179, 5, 144}, {"HSZnakM", 944, 246, 54, 5}, {"HNZnakM", 944, 324, 54, 5}, {"Label97", 996, 245, 50, 76}, {"PristavZnakTv", 916, 178, 25, 5}},
         .formulas = {
@@ -426,13 +434,8 @@ std::vector<LetterLesson> buildRows() {
             .below = 0.62,
             .pen = 5,
             .pauseMs = 12,
-            .items = {
-                segment(XY(X + 1, Y - 77), XY(X + 1, R(120 * t + Y - 77))),
-                dot(XY(X + 100 - R(100 * t * t), R(63 * t) + Y - 41)),
-                segment(XY(X + 2, Y - 2), XY(R(50 * t + X + 32), Y - 2)),
-                segment(XY(X + 20, Y - 80), XY(R(50 * t + X + 32), Y - 80)),
-                segment(XY(X + 120, Y - 77), XY(X + 120, R(120 * t + Y - 77))),
-            }}},
+            .items = softSignStrokes(
+                {segment(XY(X + 120, Y - 77), XY(X + 120, R(120 * t + Y - 77)))})}},
         .smallColour = rgb(200, 155, 0),
         .hotspots = {{"Label105", 938, 172, 7, 141}, {"HSZnakM", 948, 246, 54, 5}, {"HNZnakM", 948, 324, 54, 5}, {"VPJI", 1060, 176, 5, 138}, {"Label97", 1006, 245, 50, 76}},
         .formulas = {
@@ -465,12 +468,7 @@ std::vector<LetterLesson> buildRows() {
             .below = 0.62,
             .pen = 5,
             .pauseMs = 6,
-            .items = {
-                segment(XY(X + 1, Y - 77), XY(X + 1, R(120 * t + Y - 77))),
-                dot(XY(X + 100 - R(100 * t * t), R(63 * t) + Y - 41)),
-                segment(XY(X + 2, Y - 2), XY(R(50 * t + X + 32), Y - 2)),
-                segment(XY(X + 20, Y - 80), XY(R(50 * t + X + 32), Y - 80)),
-            }}},
+            .items = softSignStrokes()}},
         .smallColour = rgb(60, 0, 10),
         .hotspots = {{"VL", 941, 179, 5, 144}, {"HSZnakM", 944, 246, 54, 5}, {"HNZnakM", 944, 324, 54, 5}, {"Label97", 996, 245, 50, 76}},
         .formulas = {
