@@ -1,14 +1,14 @@
 // The one pipeline of the letter lessons: any row of the lesson tables, step by step. A row's
 // flags move or add the steps that its letter does differently (see LetterLesson.h).
-#include <QLineEdit>
 #include <QStringList>
 #include <algorithm>
 #include <cstring>
 
+#include "AlphabetGroups.h"
 #include "Controls.h"
 #include "Draw.h"
-#include "Groups.h"
 #include "LetterLesson.h"
+#include "ModeParts.h"
 #include "Pacing.h"
 #include "Plane.h"
 #include "PlotState.h"
@@ -125,7 +125,7 @@ void runLetterLesson(const LetterLesson& l) {
     for (const QString& name : groups::partResetList()) window::control(name).hide();
     for (const char* name : l.alsoHides) ctl(name).hide();
     draw::originAtCentreOf(plane::image10());
-    ctl("Panel4").hide();
+    modeparts::hidePartsOf("functions");  // the entry of Function mode
     markKey(l);
     window::timer("Timer2").start();
 
@@ -137,10 +137,7 @@ void runLetterLesson(const LetterLesson& l) {
                         : instruction(letter));
 
     // These letters are also examples of Function mode: its entry starts empty.
-    if (l.clearsFunctionEntry) {
-        window::control<QLineEdit>("Edit1").clear();
-        for (const char* name : {"Edit2", "Edit3", "Label36", "Label37"}) ctl(name).hide();
-    }
+    if (l.clearsFunctionEntry) modeparts::clearInputOf("functions");
 
     draw::penColour(kPreviewColour);
     runPreview(l);
@@ -155,7 +152,7 @@ void runLetterLesson(const LetterLesson& l) {
 
     if (l.pictureAfterSmallLetter) showPicture(l);
     if (l.repeatsMarkerAfterSmallLetter) {
-        ctl("Panel4").hide();
+        modeparts::hidePartsOf("functions");  // the entry of Function mode
         markKey(l);
     }
 

@@ -2,13 +2,16 @@
 // small differences of their own; each difference is marked where it happens.
 #include <QAction>
 
+#include "AlphabetGroups.h"
 #include "Draw.h"
-#include "Groups.h"
 #include "KeyboardLayout.h"
+#include "LetterStart.h"
 #include "Plane.h"
 #include "PlotState.h"
 #include "Rounding.h"
+#include "ShellGroups.h"
 #include "TForm1.h"
+#include "TextGroups.h"
 
 namespace {
 const QColor kChosenCaption(255, 0, 0);

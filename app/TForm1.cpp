@@ -19,6 +19,7 @@
 #include "Messages.h"
 #include "Pacing.h"
 #include "PartPicking.h"
+#include "ShellGroups.h"
 #include "ShellTables.h"
 #include "Stage.h"
 #include "TextControls.h"
@@ -176,13 +177,6 @@ void TForm1::closeEvent(QCloseEvent* e) {
 
 // --- Start command and exit -------------------------------------------------------------------
 
-namespace {
-const char* const kFormulaLabels[] = {"Label44", "Label45", "Label46", "Label47", "Label48",
-                                      "Label49", "Label50", "Label51", "Label52", "Label53",
-                                      "Label54", "Label55", "Label56", "Label57", "Label58",
-                                      "Label59", "Label60", "Label61"};
-}
-
 void TForm1::Label142Click() {
     ctl("Label142").hide();
     ctl("Panel2").hide();
@@ -190,7 +184,7 @@ void TForm1::Label142Click() {
     ctl("Panel1").show();
     ctl("Image38").show();
     ctl("Image10").show();
-    for (const char* n : kFormulaLabels) ctl(n).hide();
+    for (const QString& n : groups::formulaLabels()) ctl(n).hide();
     ctl("Panel2").hide();
     ctl("Label224").hide();
 }
@@ -204,7 +198,7 @@ void TForm1::N9Click() {
     ctl("Panel1").show();
     ctl("Image38").show();
     ctl("Image10").show();
-    for (const char* n : kFormulaLabels) ctl(n).hide();
+    for (const QString& n : groups::formulaLabels()) ctl(n).hide();
     ctl("Panel2").hide();
 }
 

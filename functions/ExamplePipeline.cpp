@@ -13,8 +13,8 @@
 #include "FunctionState.h"
 #include "GraphList.h"
 #include "GraphTable.h"
-#include "Groups.h"
 #include "LetterStart.h"
+#include "ModeParts.h"
 #include "Plane.h"
 #include "PlotState.h"
 #include "Window.h"
@@ -45,7 +45,7 @@ const QStringList& captionLabels() {
 void hideLeftovers() {
     ctl("Label65").hide();
     plane::reset();
-    for (const QString& n : groups::letterPartControls()) ctl(n).hide();
+    modeparts::hidePartsOf("alphabet");  // every letter picture and hotspot of Alphabet mode
     letterstart::hideTemplatePictures();
     for (const QString& n : captionLabels()) ctl(n).hide();
 }

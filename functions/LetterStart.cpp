@@ -14,11 +14,6 @@
 
 namespace letterstart {
 namespace {
-const char* const kTemplatePictures[] = {
-    "ImAJ",     "ImBJ",     "ImVJ",  "ImGJ",  "ImDJ",  "ImEJ", "ImJOJ", "ImJEJ", "ImZJ",
-    "ImIJ",     "ImKratIJ", "ImKJ",  "ImLJ",  "ImMJ",  "ImNJ", "ImOJ",  "ImPJ",  "ImRJ",
-    "ImSJ",     "ImTJ",     "ImUJ",  "ImFJ",  "ImHJ",  "ImCJ", "ImCHJ", "ImSHJ", "ImSHAJ",
-    "ImZnakTJ", "ImZnakMJ", "ImEIJ", "ImELJ", "ImYUJ", "ImYAJ"};
 
 void emptyEdits() {
     for (int box = 1; box <= 4; ++box) functionentry::edit(box).clear();
@@ -44,7 +39,7 @@ void emptyEntryAndGraphs() {
 }
 
 void hideTemplatePictures() {
-    for (const char* n : kTemplatePictures) window::control(n).hide();
+    for (const QString& n : groups::templatePictures()) window::control(n).hide();
 }
 
 void Label44Click() {
@@ -72,3 +67,12 @@ void bind() {
 }
 
 }  // namespace letterstart
+
+const QStringList& groups::templatePictures() {
+    static const QStringList list = {
+        "ImAJ",     "ImBJ",     "ImVJ",  "ImGJ",  "ImDJ",  "ImEJ", "ImJOJ", "ImJEJ", "ImZJ",
+        "ImIJ",     "ImKratIJ", "ImKJ",  "ImLJ",  "ImMJ",  "ImNJ", "ImOJ",  "ImPJ",  "ImRJ",
+        "ImSJ",     "ImTJ",     "ImUJ",  "ImFJ",  "ImHJ",  "ImCJ", "ImCHJ", "ImSHJ", "ImSHAJ",
+        "ImZnakTJ", "ImZnakMJ", "ImEIJ", "ImELJ", "ImYUJ", "ImYAJ"};
+    return list;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 // Starting a new letter in Function mode: the entry, the graph table and the list emptied.
 namespace letterstart {
 
@@ -9,6 +11,15 @@ void emptyEntryAndGraphs();
 
 // Hides the 33 template pictures (every letter key and the blank key start with it).
 void hideTemplatePictures();
+
+}  // namespace letterstart
+
+namespace groups {
+// The 33 template pictures of Function mode, in the order the keys hide them.
+const QStringList& templatePictures();
+}  // namespace groups
+
+namespace letterstart {
 
 // The blank key of the letter panel: a new letter with the wide grid and no template.
 void Label44Click();

@@ -18,10 +18,13 @@
 #include <set>
 #include <vector>
 
+#include "AlphabetGroups.h"
 #include "CanvasRecorder.h"
 #include "Fonts.h"
 #include "FormFixture.h"
-#include "Groups.h"
+#include "LetterStart.h"
+#include "ShellGroups.h"
+#include "TextGroups.h"
 
 namespace {
 

@@ -4,11 +4,14 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "AlphabetGroups.h"
 #include "CanvasRecorder.h"
 #include "Fonts.h"
 #include "FormFixture.h"
-#include "Groups.h"
 #include "KeyboardLayout.h"
+#include "LetterStart.h"
+#include "ShellGroups.h"
+#include "TextGroups.h"
 
 namespace {
 QColor captionColour(FormFixture& f, const char* n) {

@@ -1,4 +1,4 @@
-#include "Groups.h"
+#include "AlphabetGroups.h"
 
 namespace groups {
 namespace {
@@ -6,11 +6,6 @@ namespace {
 QStringList labels(int from, int to) {
     QStringList out;
     for (int k = from; k <= to; ++k) out << QString("Label%1").arg(k);
-    return out;
-}
-QStringList images(int from, int to) {
-    QStringList out;
-    for (int k = from; k <= to; ++k) out << QString("Image%1").arg(k);
     return out;
 }
 }  // namespace
@@ -34,32 +29,6 @@ const QStringList& letterPartControls() {
                     "ImCH",     "ImSh",     "ImZnakM",  "Label107", "Label118",    "Label121",
                     "Label140", "Label119", "ImE",      "Label97",  "ImZnakTverd", "Label144",
                     "ImIE",     "ImB"};
-    return list;
-}
-
-const QStringList& formulaLabels() {
-    static const QStringList list = labels(44, 61);
-    return list;
-}
-
-const QStringList& wordSlots() {
-    static const QStringList list = images(1, 7) + images(11, 17) +
-                                    QStringList{"Image18", "Image19", "Image8"} + images(20, 30) +
-                                    images(32, 36);
-    return list;
-}
-
-const QStringList& slotsEnabledByMode() {
-    static const QStringList list = images(1, 7) + images(11, 30) + images(32, 36);
-    return list;
-}
-
-const QStringList& templatePictures() {
-    static const QStringList list = {
-        "ImAJ",     "ImBJ", "ImVJ",  "ImGJ",  "ImDJ",     "ImEJ",    "ImJEJ", "ImIJ",   "ImJOJ",
-        "ImKratIJ", "ImKJ", "ImLJ",  "ImMJ",  "ImNJ",     "ImOJ",    "ImPJ",  "ImRJ",   "ImSJ",
-        "ImTJ",     "ImUJ", "ImFJ",  "ImHJ",  "ImCJ",     "ImCHJ",   "ImSHJ", "ImSHAJ", "ImEIJ",
-        "ImELJ",    "ImZJ", "ImYUJ", "ImYAJ", "ImZnakMJ", "ImZnakTJ"};
     return list;
 }
 

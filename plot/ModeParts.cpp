@@ -1,0 +1,25 @@
+#include "ModeParts.h"
+
+#include <QHash>
+
+namespace modeparts {
+namespace {
+QHash<QString, Mode>& modes() {
+    static QHash<QString, Mode> all;
+    return all;
+}
+}  // namespace
+
+void registerMode(const QString& name, Mode mode) {
+    modes().insert(name, std::move(mode));
+}
+
+void hidePartsOf(const QString& name) {
+    if (const auto m = modes().value(name); m.hideParts) m.hideParts();
+}
+
+void clearInputOf(const QString& name) {
+    if (const auto m = modes().value(name); m.clearInput) m.clearInput();
+}
+
+}  // namespace modeparts
