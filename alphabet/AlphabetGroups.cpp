@@ -1,12 +1,11 @@
 #include "AlphabetGroups.h"
 
+#include "Window.h"
+
 namespace groups {
 namespace {
-// "Label66 … Label71" and the like, written out.
 QStringList labels(int from, int to) {
-    QStringList out;
-    for (int k = from; k <= to; ++k) out << QString("Label%1").arg(k);
-    return out;
+    return window::numbered("Label", from, to);
 }
 }  // namespace
 

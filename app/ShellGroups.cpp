@@ -1,13 +1,11 @@
 #include "ShellGroups.h"
 
+#include "Window.h"
+
 namespace groups {
 
 const QStringList& formulaLabels() {
-    static const QStringList list = [] {
-        QStringList out;
-        for (int k = 44; k <= 61; ++k) out << QString("Label%1").arg(k);
-        return out;
-    }();
+    static const QStringList list = window::numbered("Label", 44, 61);
     return list;
 }
 

@@ -177,7 +177,9 @@ void TForm1::closeEvent(QCloseEvent* e) {
 
 // --- Start command and exit -------------------------------------------------------------------
 
-void TForm1::Label142Click() {
+// The start screen gives way to the work area: the caption and the author panel go, the mode bar,
+// the work-area picture and the plane come, with no formula caption on them.
+void TForm1::openWorkArea() {
     ctl("Label142").hide();
     ctl("Panel2").hide();
     ctl("Label181").hide();
@@ -186,20 +188,17 @@ void TForm1::Label142Click() {
     ctl("Image10").show();
     for (const QString& n : groups::formulaLabels()) ctl(n).hide();
     ctl("Panel2").hide();
+}
+
+void TForm1::Label142Click() {
+    openWorkArea();
     ctl("Label224").hide();
 }
 
 void TForm1::N9Click() {
     ctl("Panel2").show();
     ctl("Label224").hide();
-    ctl("Label142").hide();
-    ctl("Panel2").hide();
-    ctl("Label181").hide();
-    ctl("Panel1").show();
-    ctl("Image38").show();
-    ctl("Image10").show();
-    for (const QString& n : groups::formulaLabels()) ctl(n).hide();
-    ctl("Panel2").hide();
+    openWorkArea();
 }
 
 void TForm1::Label31Click() {

@@ -76,6 +76,7 @@ class TForm1 : public QMainWindow {
     void selfCheck() const;
     void setUpIntroduction();
 
+    void openWorkArea();
     void hideGroup(const QStringList& names);
     void markModeCaption(const char* chosen);
     void wipeWorkArea();

@@ -29,16 +29,10 @@ QWidget& ctl(const QString& name) {
     return window::control(name);
 }
 
-QStringList numbered(const char* prefix, int from, int to) {
-    QStringList out;
-    for (int k = from; k <= to; ++k) out << QString("%1%2").arg(prefix).arg(k);
-    return out;
-}
-
 // The captions of the formulas, the examples' and the lessons' (the blank key Label44 is a key,
 // not a caption, and stays).
 const QStringList& captionLabels() {
-    static const QStringList list = numbered("Label", 45, 61);
+    static const QStringList list = window::numbered("Label", 45, 61);
     return list;
 }
 

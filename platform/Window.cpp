@@ -26,6 +26,12 @@ QAction& menuItem(const QString& name) {
     return *a;
 }
 
+QStringList numbered(const char* prefix, int from, int to) {
+    QStringList out;
+    for (int k = from; k <= to; ++k) out << QString("%1%2").arg(QLatin1String(prefix)).arg(k);
+    return out;
+}
+
 void onClick(const QString& name, std::function<void()> handler) {
     auto run = [h = std::move(handler)] { messages::dispatch(h); };
     ClientSurface* s = ClientSurface::current();

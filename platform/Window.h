@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 
@@ -13,6 +14,9 @@
 namespace window {
 
 [[noreturn]] void missing(const QString& name);
+
+// The names of a run of numbered controls: numbered("Label", 66, 71) is Label66 … Label71.
+QStringList numbered(const char* prefix, int from, int to);
 
 template <class T = QWidget>
 T& control(const QString& name) {

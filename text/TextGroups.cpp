@@ -1,11 +1,11 @@
 #include "TextGroups.h"
 
+#include "Window.h"
+
 namespace groups {
 namespace {
 QStringList images(int from, int to) {
-    QStringList out;
-    for (int k = from; k <= to; ++k) out << QString("Image%1").arg(k);
-    return out;
+    return window::numbered("Image", from, to);
 }
 }  // namespace
 
