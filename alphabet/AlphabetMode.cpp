@@ -6,11 +6,17 @@
 #include "Window.h"
 
 void bindAlphabetMode() {
-    // What another mode asks it to put away: its letter pictures, hotspots and click strips.
-    modeparts::registerMode("alphabet", {.hideParts = [] {
-                                for (const QString& n : groups::letterPartControls())
-                                    window::control(n).hide();
-                            }});
+    // What another mode asks of it: to put away its letter pictures, hotspots and click strips,
+    // and which of its keys is a letter's.
+    modeparts::Mode mode;
+    mode.hideParts = [] {
+        for (const QString& n : groups::letterPartControls()) window::control(n).hide();
+    };
+    mode.letterKey = [](QChar letter) -> QWidget* {
+        const LetterLesson* lesson = findLesson(letter.unicode());
+        return lesson ? &window::control(QString::fromUtf8(lesson->key)) : nullptr;
+    };
+    modeparts::registerMode("alphabet", mode);
     // Each key runs the lesson of its row: Label14 → "Н", and so on.
     for (auto table : {lessonsAtoO(), lessonsPtoYa()})
         for (const LetterLesson& lesson : table)

@@ -22,4 +22,9 @@ void clearInputOf(const QString& name) {
     if (const auto m = modes().value(name); m.clearInput) m.clearInput();
 }
 
+QWidget* letterKeyOf(const QString& name, QChar letter) {
+    const auto m = modes().value(name);
+    return m.letterKey ? m.letterKey(letter) : nullptr;
+}
+
 }  // namespace modeparts

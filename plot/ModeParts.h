@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QChar>
 #include <QString>
+
+class QWidget;
 #include <functional>
 
 // What a mode leaves on screen that another mode must put away, asked for without naming a
@@ -11,6 +14,7 @@ namespace modeparts {
 struct Mode {
     std::function<void()> hideParts{};   // Alphabet mode: its letter pictures and hotspots
     std::function<void()> clearInput{};  // Function mode: its entry, as a new lesson leaves it
+    std::function<QWidget*(QChar)> letterKey{};  // the mode's key of a letter, nullptr if none
 };
 
 // A mode says how (the window does it for each mode when it is built; again replaces).
@@ -18,5 +22,7 @@ void registerMode(const QString& name, Mode mode);
 // Does it for the mode of that name (nothing for a mode that said nothing).
 void hidePartsOf(const QString& name);
 void clearInputOf(const QString& name);
+// The key of `letter` on the keyboard of the mode of that name; nullptr when it has none.
+QWidget* letterKeyOf(const QString& name, QChar letter);
 
 }  // namespace modeparts

@@ -3,13 +3,12 @@
 #include <optional>
 #include <span>
 
-// One key of the Text-mode keyboard: the letter it makes current, the alphabet key it copies
-// into the marker, the frame, the loop values and pacing it sets before its large letter, and
-// the few ways a key departs from the others.
+// One key of the Text-mode keyboard: the letter it makes current (the marker takes the caption and
+// place of that letter's key of Alphabet mode), the frame, the loop values and pacing it sets
+// before its large letter, and the few ways a key departs from the others.
 struct TextKey {
     const char* key;  // the key on Panel6
     const char* letter;
-    const char* alphabetKey;  // the key on Panel3 whose caption and place the marker takes
     int frameWidth;
     std::optional<int> frameLeft;  // unset: the frame keeps its Left
     std::optional<double> start, end, step;

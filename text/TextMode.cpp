@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "Draw.h"
 #include "Messages.h"
+#include "ModeParts.h"
 #include "Pacing.h"
 #include "Plane.h"
 #include "PlotState.h"
@@ -61,7 +62,10 @@ void pressKey(const TextKey& key) {
     window::control("Panel4").hide();
 
     auto& hint = window::control<Label>("Label1");
-    const auto& copied = window::control<Label>(key.alphabetKey);
+    const QChar letter = QString::fromUtf8(key.letter).at(0);
+    auto* alphabetKey = qobject_cast<Label*>(modeparts::letterKeyOf("alphabet", letter));
+    if (!alphabetKey) window::missing("the Alphabet key of " + QString(letter));
+    const Label& copied = *alphabetKey;
     marker().setCaption("");
     hint.setCaption("");
     marker().show();
@@ -87,7 +91,6 @@ void pressKey(const TextKey& key) {
     if (key.step) ps.paramStep = *key.step;
     draw::penColour(kKeyLetterColour);
 
-    const QChar letter = QString::fromUtf8(key.letter).at(0);
     if (hasLargeLetterRoutine(letter))
         LargeLetterRoutine(letter);
     else
