@@ -59,7 +59,7 @@ void pressKey(const TextKey& key) {
     if (key.frameLeft) frame.move(*key.frameLeft, frame.y());
     plane::reset();
     draw::originAtCentreOf(window::control("Image10"));
-    window::control("Panel4").hide();
+    modeparts::hidePartsOf("functions");  // the entry of Function mode
 
     auto& hint = window::control<Label>("Label1");
     const QChar letter = QString::fromUtf8(key.letter).at(0);
