@@ -14,7 +14,7 @@
 #include "PlotState.h"
 #include "PreviewDrawing.h"
 #include "StrokeCatalogue.h"
-#include "StrokeLoop.h"
+#include "TraceLoop.h"
 #include "Window.h"
 #include "WindowDescription.h"
 
@@ -74,7 +74,7 @@ void runPreview(const LetterLesson& l) {
         switch (item.kind) {
             case PreviewItem::Loop:
                 if (!item.loop.pictureOnly)
-                    runStrokeLoop(item.loop, plotState, canvas, {.paced = true});
+                    runTraceLoop(item.loop, plotState, canvas, {.paced = true});
                 break;
             case PreviewItem::Pause:
                 pacing::pause(item.pauseMs);

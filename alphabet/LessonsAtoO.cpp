@@ -3,12 +3,12 @@
 // while a preview runs; t is paramValue.
 #include "LetterLesson.h"
 // Last: the XY(…)/R(…) notation of the tables.
-#include "StrokeNotation.h"
+#include "TraceNotation.h"
 
 namespace {
 
 // The uprights and the diagonal of "И", which "Й" draws too.
-std::vector<StrokeItem> iStrokes() {
+std::vector<TraceItem> iStrokes() {
     return {
         segment(XY(X + 2, Y - 146), XY(X + 2, R(71.3 * t + Y - 147))),
         segment(XY(X + 97, Y - 146), XY(X + 97, R(71.3 * t + Y - 146))),
@@ -17,7 +17,7 @@ std::vector<StrokeItem> iStrokes() {
 }
 
 // The upright and the three bars of "Е", which "Ё" draws too.
-std::vector<StrokeItem> eStrokes() {
+std::vector<TraceItem> eStrokes() {
     return {
         segment(XY(X + 1, Y - 150), XY(X + 1, R(74 * t + Y - 150))),
         segment(XY(X + 1, Y - 150), XY(R(49 * t + X + 1), Y - 150)),
@@ -27,7 +27,7 @@ std::vector<StrokeItem> eStrokes() {
 }
 
 // One arc of a dot of "Ё": t runs two steps a pass.
-StrokeLoop joArc(StrokeItem arc) {
+TraceLoop joArc(TraceItem arc) {
     return {.from = -0.18,
             .step = 0.001,
             .below = 0.18,
@@ -49,7 +49,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImA",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0,
             .step = 0.01,
             .below = 1,
@@ -80,7 +80,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImB",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = -0.62,
             .step = 0.01,
             .below = 0.62,
@@ -119,7 +119,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImV",
         .pictureLeft = 937,
         .pictureTop = 174,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = -0.59,
             .step = 0.01,
             .below = 0.59,
@@ -161,7 +161,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImG",
         .pictureLeft = 938,
         .pictureTop = 173,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
@@ -191,7 +191,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImD",
         .pictureLeft = 938,
         .pictureTop = 174,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0,
             .step = 0.001,
             .below = 1.27,
@@ -233,7 +233,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImE",
         .pictureLeft = 939,
         .pictureTop = 173,
-        .preview = {StrokeLoop{.from = 0, .step = 0.01, .below = 2, .pen = 5, .pauseMs = 5, .items = eStrokes()}},
+        .preview = {TraceLoop{.from = 0, .step = 0.01, .below = 2, .pen = 5, .pauseMs = 5, .items = eStrokes()}},
         .smallColour = kHotLight,
         .hotspots = {{"HV", 945, 176, 89, 5}, {"HNizE", 950, 324, 85, 5}, {"HSE", 950, 252, 89, 5},
                      {"Label138", 940, 184, 12, 145}},
@@ -260,7 +260,7 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 939,
         .pictureTop = 173,
         .preview = {
-            StrokeLoop{.from = 0, .step = 0.01, .below = 2, .pen = 5, .pauseMs = 5, .items = eStrokes()},
+            TraceLoop{.from = 0, .step = 0.01, .below = 2, .pen = 5, .pauseMs = 5, .items = eStrokes()},
             pauseFor(200),
             joArc(dot(XY(R(30 * t) + X + 18, R(Y - 158 - 120 * t * t)))),
             joArc(dot(XY(R(30 * t) + X + 18, R(120 * t * t + Y - 168)))),
@@ -302,7 +302,7 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 175,
         .frameFrom = "ImSh",
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = -0.9,
             .step = 0.001,
             .below = 0.9,
@@ -336,7 +336,7 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 176,
         .frameTop = 175,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0,
             .step = 0.001,
             .below = 2.3,
@@ -369,7 +369,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImI",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {StrokeLoop{.from = 0, .step = 0.01, .below = 2, .pen = 5, .pauseMs = 5, .items = iStrokes()}},
+        .preview = {TraceLoop{.from = 0, .step = 0.01, .below = 2, .pen = 5, .pauseMs = 5, .items = iStrokes()}},
         .smallColour = rgb(255, 0, 255),
         .hotspots = {{"Label138", 940, 184, 12, 145}, {"Label139", 1034, 184, 12, 145}, {"Label119", 950, 180, 83, 142}},
         .formulas = {
@@ -393,8 +393,8 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 157,
         .preview = {
-            StrokeLoop{.from = 0, .step = 0.01, .below = 2, .pen = 5, .pauseMs = 5, .items = iStrokes()},
-            StrokeLoop{
+            TraceLoop{.from = 0, .step = 0.01, .below = 2, .pen = 5, .pauseMs = 5, .items = iStrokes()},
+            TraceLoop{
                 .from = -0.24,
                 .step = 0.001,
                 .below = 0.24,
@@ -429,7 +429,7 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 175,
         .preview = {
-            StrokeLoop{
+            TraceLoop{
                 .from = 0,
                 .step = 0.001,
                 .below = 1.9,
@@ -440,7 +440,7 @@ std::vector<LetterLesson> buildRows() {
                     segment(XY(X + 2, Y - 75), XY(R(12.5 * t + X + 18), Y - 75)),
                     dot(XY(R(32.5 * t) + X + 34, R(Y - 75 - 20 * t * t))),
                 }},
-            StrokeLoop{
+            TraceLoop{
                 .from = 0,
                 .step = 0.001,
                 .below = 1.9,
@@ -475,7 +475,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImL",
         .pictureLeft = 936,
         .pictureTop = 172,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0,
             .step = 0.001,
             .below = 1.27,
@@ -515,7 +515,7 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 175,
         .frameFrom = "ImJE",
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = -1.3,
             .step = 0.01,
             .below = 1.3,
@@ -549,7 +549,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImN",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
@@ -582,7 +582,7 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 174,
         .frameFrom = "ImS",
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0,
             .step = 0.01,
             .below = 7,

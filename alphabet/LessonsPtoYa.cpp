@@ -2,14 +2,14 @@
 // tells. X, Y is the plane origin (942, 328) while a preview runs; t is paramValue.
 #include "LetterLesson.h"
 // Last: the XY(…)/R(…) notation of the tables.
-#include "StrokeNotation.h"
+#include "TraceNotation.h"
 
 namespace {
 
 // The stem, the bowl (dots of a sideways parabola) and the two bars of "Ь", which "Ъ" draws as
 // they are and "Ы" with a second upright after them.
-std::vector<StrokeItem> softSignStrokes(std::vector<StrokeItem> after = {}) {
-    std::vector<StrokeItem> items = {
+std::vector<TraceItem> softSignStrokes(std::vector<TraceItem> after = {}) {
+    std::vector<TraceItem> items = {
         segment(XY(X + 1, Y - 77), XY(X + 1, R(120 * t + Y - 77))),
         dot(XY(X + 100 - R(100 * t * t), R(63 * t) + Y - 41)),
         segment(XY(X + 2, Y - 2), XY(R(50 * t + X + 32), Y - 2)),
@@ -32,7 +32,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImP",
         .pictureLeft = 939,
         .pictureTop = 176,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
@@ -63,7 +63,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImR",
         .pictureLeft = 938,
         .pictureTop = 173,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = -0.62,
             .step = 0.01,
             .below = 0.62,
@@ -98,7 +98,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImS",
         .pictureLeft = 939,
         .pictureTop = 175,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0.6,
             .step = 0.01,
             .below = 5.6,
@@ -126,7 +126,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImT",
         .pictureLeft = 938,
         .pictureTop = 176,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
@@ -156,7 +156,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImU",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0,
             .step = 0.001,
             .below = 2,
@@ -186,7 +186,7 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 937,
         .pictureTop = 175,
         .frameWidth = 130,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0,
             .step = 0.01,
             .below = 7,
@@ -219,7 +219,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImXa",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
@@ -248,7 +248,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImC",
         .pictureLeft = 939,
         .pictureTop = 175,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
@@ -282,7 +282,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImCH",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
@@ -316,7 +316,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImSh",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
@@ -353,7 +353,7 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 175,
         .frameFrom = "ImSHA",
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0,
             .step = 0.01,
             .below = 2,
@@ -393,7 +393,7 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 176,
         .frameFrom = "ImS",
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = -0.62,
             .step = 0.01,
             .below = 0.62,
@@ -428,7 +428,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImIE",
         .pictureLeft = 938,
         .pictureTop = 175,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = -0.62,
             .step = 0.01,
             .below = 0.62,
@@ -462,7 +462,7 @@ std::vector<LetterLesson> buildRows() {
         .pictureLeft = 938,
         .pictureTop = 176,
         .frameFrom = "ImS",
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = -0.62,
             .step = 0.01,
             .below = 0.62,
@@ -493,7 +493,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImEL",
         .pictureLeft = 938,
         .pictureTop = 174,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0.7,
             .step = 0.001,
             .below = 5.6,
@@ -524,7 +524,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImYU",
         .pictureLeft = 938,
         .pictureTop = 173,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = 0,
             .step = 0.01,
             .below = 7,
@@ -559,7 +559,7 @@ std::vector<LetterLesson> buildRows() {
         .picture = "ImYA",
         .pictureLeft = 939,
         .pictureTop = 173,
-        .preview = {StrokeLoop{
+        .preview = {TraceLoop{
             .from = -0.62,
             .step = 0.001,
             .below = 0.62,

@@ -16,10 +16,10 @@
 //   plane, shiftX/shiftY  16 hotspots  17 formula labels (hidden)  18 Label53 … Label58 hidden.
 //
 // How to write a row (the "Н" row in LessonsAtoO.cpp is the worked example):
-//   - The preview is written in the notation of every stroke loop (StrokeLoop.h): include
-//     "StrokeNotation.h" LAST in a table source. Copy every coordinate as the lesson writes it:
+//   - The preview is written in the notation of every stroke loop (TraceLoop.h): include
+//     "TraceNotation.h" LAST in a table source. Copy every coordinate as the lesson writes it:
 //     [v] becomes R(v), a bracket-free term stays an integer expression, the order of the terms
-//     is kept ("[50·t + X + 32]" is R(50 * t + X + 32)). A preview loop is a StrokeLoop with its
+//     is kept ("[50·t + X + 32]" is R(50 * t + X + 32)). A preview loop is a TraceLoop with its
 //     pen given (.pen = 5); further loops follow in .preview, with pauseFor(ms) and
 //     showPart({…}) between them.
 //   - Hotspots are {name, Left, Top, width, height}: the lesson sets all four.
@@ -33,7 +33,7 @@
 #include <span>
 #include <vector>
 
-#include "StrokeLoop.h"
+#include "TraceLoop.h"
 
 // A hotspot (or any part control) placed by a lesson: Left, Top, width, height.
 struct HotspotPlace {
@@ -44,11 +44,11 @@ struct HotspotPlace {
 // One item of the preview, in order: a loop, a pause, or a part control shown mid-preview.
 struct PreviewItem {
     enum Kind { Loop, Pause, ShowPart };
-    PreviewItem(StrokeLoop l) : kind(Loop), loop(std::move(l)) {}
+    PreviewItem(TraceLoop l) : kind(Loop), loop(std::move(l)) {}
     PreviewItem(Kind k, int ms, HotspotPlace p) : kind(k), pauseMs(ms), part(p) {}
 
     Kind kind;
-    StrokeLoop loop;
+    TraceLoop loop;
     int pauseMs = 0;
     HotspotPlace part;
 };

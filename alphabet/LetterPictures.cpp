@@ -8,7 +8,7 @@
 #include "PlotState.h"
 #include "PreviewDrawing.h"
 #include "Rounding.h"
-#include "StrokeLoop.h"
+#include "TraceLoop.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ QImage paintLetterPicture(const QString& pictureName) {
         QPainter painter(&piece);
         PictureTarget target(painter, at, kPreviewColour);
         for (const PreviewItem& item : lesson->preview)
-            if (item.kind == PreviewItem::Loop) runStrokeLoop(item.loop, ps, target, {});
+            if (item.kind == PreviewItem::Loop) runTraceLoop(item.loop, ps, target, {});
         return piece;
     }
     return QImage();

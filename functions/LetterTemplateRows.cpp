@@ -4,7 +4,7 @@
 // X = 942 and Y = 328 while they are drawn; every template is drawn in 4 px except the breve of
 // "Й" (5 px).
 #include "LetterTemplates.h"
-#include "StrokeNotation.h"
+#include "TraceNotation.h"
 
 namespace {
 

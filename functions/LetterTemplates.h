@@ -11,21 +11,21 @@
 //   shown at its place, the others hidden  13 the pale pen  14 the template loops  15 the template
 //   picture at its place  [Й: the tall grid hidden]  [Ф, Ш, Щ: Shape1 hidden].
 //
-// How to write a row: the template loops are stroke loops (StrokeLoop.h) in its notation; include
-// "StrokeNotation.h" LAST in the table source. A template's pen is 4 px unless its loop says.
+// How to write a row: the template loops are stroke loops (TraceLoop.h) in its notation; include
+// "TraceNotation.h" LAST in the table source. A template's pen is 4 px unless its loop says.
 
 #include <QString>
 #include <span>
 #include <vector>
 
-#include "StrokeLoop.h"
+#include "TraceLoop.h"
 
 struct LetterTemplate {
     char16_t letter = 0;
     const char* key = nullptr;   // "Label158"
     const char* grid = nullptr;  // ImRamkaSetka1, ImRamkaSetka2 or ImsetkakratJ
     int gridLeft = 0, gridTop = 0;
-    std::vector<StrokeLoop> loops{};
+    std::vector<TraceLoop> loops{};
     const char* picture = nullptr;
     int pictureLeft = 0, pictureTop = 0;
 

@@ -7,8 +7,8 @@
 #include "Plane.h"
 #include "PlotState.h"
 #include "Rounding.h"
-#include "StrokeLoop.h"
 #include "TemplateDrawing.h"
+#include "TraceLoop.h"
 
 namespace templatepictures {
 namespace {
@@ -92,7 +92,7 @@ QImage paintTemplatePicture(const QString& name) {
     ps.originX = planeOrigin().x();
     ps.originY = planeOrigin().y();
     PictureTarget target(painter, at, kTemplateColour);
-    for (const StrokeLoop& loop : letter->loops) runStrokeLoop(loop, ps, target, {});
+    for (const TraceLoop& loop : letter->loops) runTraceLoop(loop, ps, target, {});
     return piece;
 }
 
@@ -108,7 +108,7 @@ void paintTemplate(QPainter& painter, const LetterTemplate* letter) {
     ps.originX = planeOrigin().x();
     ps.originY = planeOrigin().y();
     PictureTarget target(painter, QPoint(0, 0), kTemplateColour);
-    for (const StrokeLoop& loop : letter->loops) runStrokeLoop(loop, ps, target, {});
+    for (const TraceLoop& loop : letter->loops) runTraceLoop(loop, ps, target, {});
 }
 
 }  // namespace templatepictures

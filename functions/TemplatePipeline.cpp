@@ -13,8 +13,8 @@
 #include "LetterTemplates.h"
 #include "Plane.h"
 #include "PlotState.h"
-#include "StrokeLoop.h"
 #include "TemplateDrawing.h"
+#include "TraceLoop.h"
 #include "Window.h"
 
 namespace lettertemplates {
@@ -83,10 +83,10 @@ void runLetterTemplate(const LetterTemplate& row) {
 
     draw::penColour(kTemplateColour);
     WindowTarget window;
-    for (const StrokeLoop& loop : row.loops)
+    for (const TraceLoop& loop : row.loops)
         if (!loop.pictureOnly)
-            runStrokeLoop(loop, plotState, window,
-                          {.paced = true, .eventsAfterEachItem = row.eventsAfterEachItem});
+            runTraceLoop(loop, plotState, window,
+                         {.paced = true, .eventsAfterEachItem = row.eventsAfterEachItem});
 
     if (row.picture) {
         QWidget& picture = ctl(row.picture);

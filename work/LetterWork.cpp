@@ -1,8 +1,6 @@
 #include "LetterWork.h"
 
 #include <QLineEdit>
-#include <QListWidget>
-#include <cmath>
 
 #include "ExampleLetters.h"
 #include "FunctionControlNames.h"

@@ -9,7 +9,7 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QStandardPaths>
-#include <cmath>
+#include <algorithm>
 
 #include "CellPicture.h"
 #include "FunctionState.h"

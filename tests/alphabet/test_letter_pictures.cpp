@@ -7,8 +7,8 @@
 #include "LetterLesson.h"
 #include "LetterPictures.h"
 #include "PreviewDrawing.h"
-#include "StrokeLoop.h"
 #include "TestSurface.h"
+#include "TraceLoop.h"
 
 namespace {
 const QColor kPreview(0, 129, 129);
@@ -67,7 +67,7 @@ class LetterPicturesTest : public QObject {
         WindowTarget target;
         s.canvas().setPenColor(kPreview);
         for (const PreviewItem& item : lesson->preview)
-            if (item.kind == PreviewItem::Loop) runStrokeLoop(item.loop, plotState, target, {});
+            if (item.kind == PreviewItem::Loop) runTraceLoop(item.loop, plotState, target, {});
 
         const QImage plane = plane::paintPicture();
         int drawn = 0;

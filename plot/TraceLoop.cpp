@@ -1,15 +1,15 @@
-#include "StrokeLoop.h"
+#include "TraceLoop.h"
 
 #include "Pacing.h"
 #include "PlotState.h"
 
 namespace {
-QPoint pointAt(const StrokePoint& p, double t, int X, int Y) {
+QPoint pointAt(const TracePoint& p, double t, int X, int Y) {
     return QPoint(p.x(t, X, Y).value, p.y(t, X, Y).value);
 }
 }  // namespace
 
-void runStrokeLoop(const StrokeLoop& loop, PlotState& ps, StrokeTarget& target, LoopPacing pace) {
+void runTraceLoop(const TraceLoop& loop, PlotState& ps, StrokeTarget& target, TracePacing pace) {
     ps.paramStart = loop.from;
     ps.paramEnd = loop.below;
     ps.paramStep = loop.step;
@@ -23,7 +23,7 @@ void runStrokeLoop(const StrokeLoop& loop, PlotState& ps, StrokeTarget& target, 
         for (std::size_t i = 0; i < n; ++i) {
             // t and the origin are read afresh for every item: a click let in between the items
             // may have moved them.
-            const StrokeItem& item = loop.items[i];
+            const TraceItem& item = loop.items[i];
             const double t = ps.paramValue;
             target.line(pointAt(item.from, t, ps.originX, ps.originY),
                         pointAt(item.to, t, ps.originX, ps.originY));
