@@ -136,7 +136,8 @@ void TForm1::bindWorkCommands() {
     steps.startProgram = [this] {
         if (ctl("Memo1").isVisible()) Memo1Click();
         if (ctl("Panel2").isVisible()) Panel2Click();
-        if (ctl("Label142").isVisible()) Label142Click();
+        // "Старт программы": on the start screen, or on the author panel.
+        if (ctl("Label224").isVisible() || ctl("Label142").isVisible()) Label142Click();
     };
     steps.enterFunctionMode = [this] { Label147Click(); };
     workcommands::bind({steps, [this] { return workingScreen(); }});

@@ -26,12 +26,10 @@ int main(int argc, char** argv) {
         if (QApplication::arguments().contains("--fullscreen")) stage::setProjector(true);
         // A work file named on the command line (a double click on it) opens once the window
         // shows.
-        for (const QString& arg : QApplication::arguments().mid(1))
-            if (!arg.startsWith("--")) {
-                QTimer::singleShot(
-                    0, &form, [arg] { messages::dispatch([&] { workcommands::openPath(arg); }); });
-                break;
-            }
+        if (const QString work = workcommands::workFileArgument(QApplication::arguments());
+            !work.isEmpty())
+            QTimer::singleShot(
+                0, &form, [work] { messages::dispatch([&] { workcommands::openPath(work); }); });
         const int rc = QApplication::exec();
         pacing::setQuitting(true);
         stage::release();

@@ -161,6 +161,12 @@ void openPath(const QString& path) {
         messages::show("Открытие файла «" + info.fileName() + "» прервано.");
 }
 
+QString workFileArgument(const QStringList& arguments) {
+    for (const QString& arg : arguments.mid(1))
+        if (!arg.startsWith("--")) return arg;
+    return QString();
+}
+
 void OpenWorkClick() {
     const QString path = workdialogs::dialogs().openPath(folder());
     if (!path.isEmpty()) openPath(path);

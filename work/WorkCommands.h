@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "LetterWork.h"
@@ -30,5 +31,9 @@ void PrintWorkClick();
 // Opens a work file (the command line, "Открыть…"). A file that cannot be opened is reported in
 // Russian and changes nothing on screen.
 void openPath(const QString& path);
+
+// The work file named on a command line (the program's name first, options start with "--"):
+// empty when there is none.
+QString workFileArgument(const QStringList& arguments);
 
 }  // namespace workcommands

@@ -183,6 +183,29 @@ class KeepingWorkTest : public QObject {
         QCOMPARE(f.form().surface().canvas().pixel(942, 325 - 49), QColor(255, 0, 0));  // x=0, y=1
     }
 
+    // Opened on the start screen (a double click on a file, the command line), the work comes up
+    // in Function mode through the start command and the mode's caption.
+    void openingFromTheStartScreen() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Я.literon");
+        writeFile(path, "literon-work 1\nletter: Я\ngraphs: 1\ngraph: 2; x; 0; 3\n");
+        QCOMPARE(workcommands::workFileArgument({"literon", "--fullscreen", path, "other"}), path);
+        QCOMPARE(workcommands::workFileArgument({"literon", "--fullscreen"}), QString());
+        FormFixture f;
+        QVERIFY(!f.ctl("Label224").isHidden());  // "Старт программы" on the start screen
+        workcommands::openPath(path);
+        pacing::processPendingEvents();
+        QVERIFY2(f.messages().shown().empty(), qPrintable(f.messages().last()));
+        QVERIFY(f.ctl("Label224").isHidden());
+        QVERIFY(!f.ctl("Panel1").isHidden());  // the mode bar, as the start command leaves it
+        QVERIFY(!f.ctl("Panel5").isHidden());  // Function mode's letter keys
+        QVERIFY(!f.ctl("ImYAJ").isHidden());
+        QCOMPARE(graphTable.graphCount, 1);
+        QCOMPARE(graphTable.slot(1).xExpr, "2");
+        // x = 2 at y = 1: column 942 + 100, row 325 - 49.
+        QCOMPARE(f.form().surface().canvas().pixel(1042, 276), QColor(255, 0, 0));
+    }
+
     // The comment is kept as one plain line of text, however it was typed.
     void theCommentIsOnePlainLine() {
         QTemporaryDir dir;
