@@ -28,23 +28,22 @@ namespace {
 
 struct Item {
     const char* name;
-    QKeySequence::StandardKey key;
+    const char* shortcut;
     void (*handler)();
 };
 const Item kItems[] = {
-    {"OpenWork", QKeySequence::Open, OpenWorkClick},
-    {"SaveWork", QKeySequence::Save, SaveWorkClick},
-    {"SavePicture", QKeySequence::UnknownKey, SavePictureClick},
-    {"PrintWork", QKeySequence::Print, PrintWorkClick},
+    {"OpenWork", "Ctrl+O", OpenWorkClick},
+    {"SaveWork", "Ctrl+S", SaveWorkClick},
+    {"SavePicture", "Ctrl+E", SavePictureClick},
+    {"PrintWork", "Ctrl+P", PrintWorkClick},
 };
 
 Screen g_screen;
 
-// What the commands remember between uses: the folder and the file of the last work, and its
-// comment, offered again at the next save.
+// What the commands remember between uses: the folder last used, and the comment of the last
+// work, offered again at the next save.
 struct Memory {
     QString folder;
-    QString workPath;
     QString comment;
 };
 Memory g_memory;
@@ -67,8 +66,10 @@ bool letterOnScreen() {
     return letterBeginning.kind != LetterBeginning::None && letterwork::functionModeShown();
 }
 
+// The letter begun in Function mode; none for the blank key or outside the mode.
 QString letterName() {
-    return letterOnScreen() ? QString(letterBeginning.letter) : QString();
+    const bool hasLetter = letterOnScreen() && letterBeginning.kind != LetterBeginning::Blank;
+    return hasLetter ? QString(letterBeginning.letter) : QString();
 }
 
 QString suggestedName(const QString& suffix) {
@@ -81,9 +82,8 @@ QString suggestedName(const QString& suffix) {
 // Function mode.
 QString heading(bool worksheet) {
     if (!letterOnScreen()) return "Литерон";
-    const QString letter = letterBeginning.kind == LetterBeginning::Blank
-                               ? QString("без шаблона")
-                               : "«" + QString(letterBeginning.letter) + "»";
+    const QString letter =
+        letterName().isEmpty() ? QString("без шаблона") : "«" + letterName() + "»";
     return (worksheet ? "Рабочий лист. Буква " : "Литерон. Буква ") + letter;
 }
 
@@ -155,7 +155,6 @@ void openPath(const QString& path) {
     const QString problem = letterwork::openingProblem(*read.work);
     if (!problem.isEmpty()) return refuse(problem);
     remember(path);
-    g_memory.workPath = info.absoluteFilePath();
     g_memory.comment = QString::fromStdString(read.work->comment);
     if (!letterwork::replay(*read.work, g_screen.steps))
         messages::show("Открытие файла «" + info.fileName() + "» прервано.");
@@ -174,9 +173,7 @@ void OpenWorkClick() {
 
 void SaveWorkClick() {
     if (!letterwork::canSave()) return;
-    const QString suggested =
-        g_memory.workPath.isEmpty() ? suggestedName("literon") : g_memory.workPath;
-    const auto choice = workdialogs::dialogs().savePath(suggested, g_memory.comment);
+    const auto choice = workdialogs::dialogs().savePath(suggestedName("literon"), g_memory.comment);
     if (!choice) return;
     const workfile::Work work = letterwork::current(plainComment(choice->comment));
     const std::string bytes = workfile::write(work);
@@ -191,7 +188,6 @@ void SaveWorkClick() {
         return;
     }
     remember(choice->path);
-    g_memory.workPath = QFileInfo(choice->path).absoluteFilePath();
     g_memory.comment = choice->comment;
 }
 
@@ -229,10 +225,7 @@ void bind(const Screen& screen) {
     g_screen = screen;
     for (const Item& item : kItems) {
         QAction& a = window::menuItem(item.name);
-        if (item.key != QKeySequence::UnknownKey)
-            a.setShortcut(item.key);
-        else
-            a.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+        a.setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
         a.setShortcutContext(Qt::ApplicationShortcut);
         window::onClick(item.name, item.handler);
     }

@@ -40,6 +40,7 @@ struct Snapshot {
 struct Answers {
     QString savePath;
     QString comment;
+    QString suggested;  // the name the save question offered
     int asked = 0;
 };
 
@@ -50,8 +51,10 @@ struct WorkScreen : FunctionScreen {
                 ++answers.asked;
                 return answers.savePath;
             },
-            [this](const QString&, const QString&) -> std::optional<workdialogs::SaveChoice> {
+            [this](const QString& suggested,
+                   const QString&) -> std::optional<workdialogs::SaveChoice> {
                 ++answers.asked;
+                answers.suggested = suggested;
                 if (answers.savePath.isEmpty()) return std::nullopt;
                 return workdialogs::SaveChoice{answers.savePath, answers.comment};
             },
@@ -164,6 +167,7 @@ class KeepingWorkTest : public QObject {
         f.click("Label154");  // "Удалить график": the fourth graph leaves the list
         const QString path = dir.filePath("П.literon");
         f.save(path);
+        QVERIFY(f.answers.suggested.endsWith("/Буква П.literon"));
         QCOMPARE(QString::fromUtf8(readAll(path)),
                  "literon-work 1\nletter: П\ngraphs: 3\n"
                  "graph: 0; x; 0; 3\ngraph: x; 3; 0; 2\ngraph: 2; x; 0; 3\n");
@@ -228,6 +232,8 @@ class KeepingWorkTest : public QObject {
             WorkScreen f;  // begun with the blank key
             f.build("x", "0.5*x", "-0,75", "1,125");
             f.save(path);
+            // No letter to name the file after: the program's name is offered.
+            QVERIFY(f.answers.suggested.endsWith("/Литерон.literon"));
         }
         QVERIFY2(readAll(path).contains("letter: -\n"), readAll(path).constData());
         QVERIFY(readAll(path).contains("graph: x; 0.5*x; -0.75; 1.125\n"));
