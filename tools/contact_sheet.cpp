@@ -9,6 +9,7 @@
 
 #include "Pacing.h"
 #include "PlotState.h"
+#include "ScenePacing.h"
 #include "StrokeCatalogue.h"
 #include "Surface.h"
 
@@ -66,10 +67,7 @@ int main(int argc, char** argv) {
 
     ClientSurface surface;
     surface.show();
-    pacing::setPausesEnabled(false);
-    // The window's timers tick only when a scene says so: a picture never depends on how long
-    // the machine took to make it.
-    pacing::setClockDrivesTimers(false);
+    paceByScenesOnly();
     pacing::processPendingEvents();
     WindowCanvas& canvas = surface.canvas();
 

@@ -14,6 +14,7 @@
 #include "LetterTemplates.h"
 #include "Messages.h"
 #include "Pacing.h"
+#include "ScenePacing.h"
 #include "TForm1.h"
 
 namespace {
@@ -68,10 +69,7 @@ int main(int argc, char** argv) {
     fonts::registerSubstitutions();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("docs");
     QDir().mkpath(folder);
-    pacing::setPausesEnabled(false);
-    // The window's timers tick only when a scene says so: a picture never depends on how long
-    // the machine took to make it.
-    pacing::setClockDrivesTimers(false);
+    paceByScenesOnly();
     messages::Recorder quiet;
 
     TForm1 form;

@@ -11,6 +11,7 @@
 #include "LetterLesson.h"
 #include "Messages.h"
 #include "Pacing.h"
+#include "ScenePacing.h"
 #include "TForm1.h"
 
 namespace {
@@ -32,10 +33,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     fonts::registerSubstitutions();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("docs/lessons.png");
-    pacing::setPausesEnabled(false);
-    // The window's timers tick only when a scene says so: a picture never depends on how long
-    // the machine took to make it.
-    pacing::setClockDrivesTimers(false);
+    paceByScenesOnly();
     messages::Recorder quiet;
 
     TForm1 form;

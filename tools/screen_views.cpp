@@ -12,6 +12,7 @@
 
 #include "Fonts.h"
 #include "Pacing.h"
+#include "ScenePacing.h"
 #include "Stage.h"
 #include "TForm1.h"
 
@@ -55,10 +56,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName("Литерон");
     fonts::registerSubstitutions();
-    pacing::setPausesEnabled(false);
-    // The window's timers tick only when a scene says so: a picture never depends on how long
-    // the machine took to make it.
-    pacing::setClockDrivesTimers(false);
+    paceByScenesOnly();
     const QStringList args = QApplication::arguments();
     if (args.size() > 2 && args[1] == "--enter-key") return enterKey(args[2]);
     if (args.size() < 2) return 2;

@@ -10,8 +10,8 @@
 #include "Controls.h"
 #include "ExampleLetters.h"
 #include "Fonts.h"
-#include "FormFixture.h"
 #include "FunctionEntry.h"
+#include "FunctionScreen.h"
 #include "FunctionState.h"
 #include "GraphList.h"
 #include "GraphTable.h"
@@ -22,20 +22,8 @@ namespace {
 const QString kHint = QString(38, ' ') + "Выделить строку для её удаления или изменения с графиком";
 
 // Function mode with "Пример букв" opened by the key "Й", pauses off, a comma separator.
-struct ExampleScreen : FormFixture {
-    ExampleScreen() {
-        localenumbers::setDecimalSeparator(',');
-        functionEntry = FunctionEntry{};
-        graphTable.graphCount = 0;
-        graphTable.selectedGraph = 0;
-        click("Label224");
-        click("Label147");
-        click("Label155");
-        pacing::processPendingEvents();
-    }
-    ~ExampleScreen() { localenumbers::setDecimalSeparator(QChar()); }
-    QListWidget& list() { return ctl<QListWidget>("ListBox1"); }
-    QLineEdit& edit(int box) { return functionentry::edit(box); }
+struct ExampleScreen : FunctionScreen {
+    ExampleScreen() : FunctionScreen(',', "Label155") {}
 };
 
 struct Range {

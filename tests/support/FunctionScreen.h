@@ -9,9 +9,10 @@
 #include "GraphTable.h"
 #include "LocaleNumbers.h"
 
-// A new letter in Function mode, from the blank key: every entry empty, stage 1.
+// A new letter in Function mode, from the blank key (or the key given): every entry empty,
+// stage 1.
 struct FunctionScreen : FormFixture {
-    explicit FunctionScreen(QChar separator = ',') {
+    explicit FunctionScreen(QChar separator = ',', const char* letterKey = "Label44") {
         localenumbers::setDecimalSeparator(separator);
         functionEntry = FunctionEntry{};
         letterBeginning = LetterBeginning{};
@@ -19,7 +20,7 @@ struct FunctionScreen : FormFixture {
         graphTable.selectedGraph = 0;
         click("Label224");
         click("Label147");
-        click("Label44");
+        click(letterKey);
         pacing::processPendingEvents();
     }
     ~FunctionScreen() { localenumbers::setDecimalSeparator(QChar()); }
