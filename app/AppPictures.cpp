@@ -1,10 +1,12 @@
 #include "AppPictures.h"
 
 #include <QPainter>
+#include <future>
 
 #include "Jpeg.h"
 #include "LetterPictures.h"
 #include "PictureFiles.h"
+#include "PictureResources.h"
 #include "Plane.h"
 #include "TemplatePictures.h"
 
@@ -23,10 +25,16 @@ QImage paintRoundSlot() {
 }  // namespace
 
 PictureSource appPictures() {
-    return [](const QString& key) -> QImage {
+    // The start screen's picture is the one the first frame needs; it is decoded on a second
+    // core while the window is being built.
+    initPictureResources();
+    auto start = std::async(std::launch::async, [] {
+                     return loadJpegResource(kStartScreenPicture);
+                 }).share();
+    return [start](const QString& key) -> QImage {
         if (key == "plane") return plane::paintPicture();
         if (key == "roundslot") return paintRoundSlot();
-        if (key == "start") return loadJpegResource(kStartScreenPicture);
+        if (key == "start") return start.get();
         if (key == "workarea") return loadJpegResource(kWorkAreaPicture);
         if (key == "slot") return loadJpegResource(kSlotPicture);
         if (key == "eraser") return loadJpegResource(kSlotEraserPicture);
