@@ -22,6 +22,11 @@ ClientSurface::ClientSurface(QWidget* parent) : QWidget(parent) {
     g_current = this;
 }
 
+void ClientSurface::name(QWidget* control, const QString& name) {
+    control->setObjectName(name);
+    named_.insert(name, control);
+}
+
 ClientSurface* ClientSurface::current() {
     return g_current;
 }

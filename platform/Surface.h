@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QPointer>
 #include <QRegion>
 #include <QWidget>
 
@@ -36,8 +38,16 @@ class ClientSurface : public QWidget {
     // window description is built; controls created later are placed by kind as they arrive.
     void arrangeLayers();
 
+    // Names a control of the window description and keeps it in the surface's index, so that
+    // looking it up by name does not walk every control.
+    void name(QWidget* control, const QString& name);
+
+    // The control of that name and kind: from the index, or by a walk for a widget named
+    // outside the description.
     template <class T = QWidget>
     T* control(const QString& name) const {
+        if (QWidget* w = named_.value(name))
+            if (T* t = qobject_cast<T*>(w)) return t;
         return findChild<T*>(name);
     }
 
@@ -50,6 +60,7 @@ class ClientSurface : public QWidget {
 
     WindowCanvas* canvas_;
     QRegion pending_;
+    QHash<QString, QPointer<QWidget>> named_;  // a deleted control reads as null
     bool flushQueued_ = false;
 };
 

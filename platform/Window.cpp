@@ -35,9 +35,9 @@ QStringList numbered(const char* prefix, int from, int to) {
 void onClick(const QString& name, std::function<void()> handler) {
     auto run = [h = std::move(handler)] { messages::dispatch(h); };
     ClientSurface* s = ClientSurface::current();
-    if (auto* g = s ? s->findChild<GraphicControl*>(name) : nullptr) {
+    if (auto* g = s ? s->control<GraphicControl>(name) : nullptr) {
         QObject::connect(g, &GraphicControl::clicked, g, run);
-    } else if (auto* p = s ? s->findChild<Panel*>(name) : nullptr) {
+    } else if (auto* p = s ? s->control<Panel>(name) : nullptr) {
         QObject::connect(p, &Panel::clicked, p, run);
     } else {
         QAction& a = menuItem(name);

@@ -21,7 +21,7 @@ QStringList numbered(const char* prefix, int from, int to);
 template <class T = QWidget>
 T& control(const QString& name) {
     ClientSurface* s = ClientSurface::current();
-    T* w = s ? s->findChild<T*>(name) : nullptr;
+    T* w = s ? s->control<T>(name) : nullptr;
     if (!w) missing(name);
     return *w;
 }

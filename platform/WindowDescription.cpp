@@ -177,14 +177,14 @@ void build(ClientSurface& surface, std::span<const ControlRow> rows,
     for (const ControlRow& row : rows) {
         QWidget* parent = &surface;
         if (row.parent && *row.parent) {
-            parent = surface.findChild<QWidget*>(QString::fromUtf8(row.parent));
+            parent = surface.control(QString::fromUtf8(row.parent));
             if (!parent)
                 throw std::logic_error(std::string("control ") + row.name +
                                        " names an unknown parent " + row.parent);
         }
         const Look look = parseLook(row);
         QWidget* w = create(row, parent, look, pictures);
-        w->setObjectName(QString::fromUtf8(row.name));
+        surface.name(w, QString::fromUtf8(row.name));
         w->setGeometry(row.left, row.top, row.width, row.height);
         styleWindowed(w, look, row.name);
         if (auto* l = qobject_cast<Label*>(w); l && look.has("autosize")) l->setAutoSize(true);

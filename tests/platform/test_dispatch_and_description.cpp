@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "LocaleNumbers.h"
+#include "Controls.h"
 #include "Messages.h"
 #include "Surface.h"
 #include "WindowDescription.h"
@@ -100,6 +101,26 @@ class DispatchAndDescriptionTest : public QObject {
         QMenuBar bar;
         const MenuRow rows[] = {{"File1", "", "File", true}, {"N9", "File2", "Старт", true}};
         QVERIFY_THROWS_EXCEPTION(std::logic_error, windowdesc::buildMenu(bar, rows));
+    }
+
+    // Controls are found by name and kind: a panel's child as well as the surface's, a wrong
+    // kind as nothing, a deleted control as nothing, and a widget named by hand as well.
+    void controlsAreFoundByNameAndKind() {
+        ClientSurface surface;
+        const ControlRow rows[] = {
+            {"Panel1", "panel", "", 0, 0, 100, 100, true, "", ""},
+            {"Label1", "label", "Panel1", 5, 5, 40, 20, true, "Пример", ""},
+        };
+        windowdesc::build(surface, rows, {});
+        auto* label = surface.control<Label>("Label1");
+        QVERIFY(label);
+        QCOMPARE(label->parentWidget(), surface.control("Panel1"));
+        QVERIFY(!surface.control<Panel>("Label1"));
+        delete label;
+        QVERIFY(!surface.control("Label1"));
+        auto* byHand = new QWidget(surface.control("Panel1"));
+        byHand->setObjectName("Label1");
+        QCOMPARE(surface.control("Label1"), byHand);
     }
 };
 
