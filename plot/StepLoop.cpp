@@ -3,12 +3,15 @@
 #include "Pacing.h"
 #include "PlotState.h"
 
-void runStepLoop(const std::function<void()>& step) {
-    PlotState& ps = plotState;
+void runStepLoop(PlotState& ps, const std::function<void()>& step, StepLoopRun run) {
     ps.paramValue = ps.paramStart;
-    while (ps.paramValue < ps.paramEnd && !pacing::quitting()) {
+    while (ps.paramValue < run.belowFactor * ps.paramEnd && !(run.paced && pacing::quitting())) {
         ps.paramValue += ps.paramStep;
         step();
-        pacing::processPendingEvents();
+        if (run.paced) pacing::processPendingEvents();
     }
+}
+
+void runStepLoop(const std::function<void()>& step) {
+    runStepLoop(plotState, step);
 }

@@ -2,6 +2,7 @@
 
 #include "Pacing.h"
 #include "PlotState.h"
+#include "StepLoop.h"
 
 namespace {
 QPoint pointAt(const TracePoint& p, double t, int X, int Y) {
@@ -13,22 +14,23 @@ void runTraceLoop(const TraceLoop& loop, PlotState& ps, StrokeTarget& target, Tr
     ps.paramStart = loop.from;
     ps.paramEnd = loop.below;
     ps.paramStep = loop.step;
-    ps.paramValue = ps.paramStart;
-    while (ps.paramValue < loop.belowFactor * ps.paramEnd && !(pace.paced && pacing::quitting())) {
-        ps.paramValue += ps.paramStep;
-        if (loop.stepTwicePerPass) ps.paramValue += ps.paramStep;
-        target.penWidth(loop.pen);
-        if (pace.paced) pacing::pause(loop.pauseOfStepDelay ? ps.stepDelayMs : loop.pauseMs);
-        const std::size_t n = loop.items.size();
-        for (std::size_t i = 0; i < n; ++i) {
-            // t and the origin are read afresh for every item: a click let in between the items
-            // may have moved them.
-            const TraceItem& item = loop.items[i];
-            const double t = ps.paramValue;
-            target.line(pointAt(item.from, t, ps.originX, ps.originY),
-                        pointAt(item.to, t, ps.originX, ps.originY));
-            if (pace.paced && pace.eventsAfterEachItem && i + 1 < n) pacing::processPendingEvents();
-        }
-        if (pace.paced) pacing::processPendingEvents();
-    }
+    runStepLoop(ps,
+                [&] {
+                    if (loop.stepTwicePerPass) ps.paramValue += ps.paramStep;
+                    target.penWidth(loop.pen);
+                    if (pace.paced)
+                        pacing::pause(loop.pauseOfStepDelay ? ps.stepDelayMs : loop.pauseMs);
+                    const std::size_t n = loop.items.size();
+                    for (std::size_t i = 0; i < n; ++i) {
+                        // t and the origin are read afresh for every item: a click let in between
+                        // the items may have moved them.
+                        const TraceItem& item = loop.items[i];
+                        const double t = ps.paramValue;
+                        target.line(pointAt(item.from, t, ps.originX, ps.originY),
+                                    pointAt(item.to, t, ps.originX, ps.originY));
+                        if (pace.paced && pace.eventsAfterEachItem && i + 1 < n)
+                            pacing::processPendingEvents();
+                    }
+                },
+                {.paced = pace.paced, .belowFactor = loop.belowFactor});
 }
