@@ -31,12 +31,16 @@ inline double divideValues(double a, double b) {
 inline double squareValue(double a) {
     return checked(a * a, a);
 }
+// The cube and the fourth power keep a × a in extended precision (long double, the x87 format
+// on x86-64) and round only the result to double.
 inline double cubeValue(double a) {
-    return checked((a * a) * a, a);
+    const long double e = a;
+    return roundToDouble((e * e) * e, a);
 }
 inline double fourthPowerValue(double a) {
-    const double a2 = a * a;
-    return checked(a2 * a2, a);
+    const long double e = a;
+    const long double e2 = e * e;
+    return roundToDouble(e2 * e2, a);
 }
 
 // MOD and DIV: both operands truncated toward zero to 64-bit integers, then the integer

@@ -31,12 +31,6 @@ double checkSpecial(double r, double a, double b) {
     raiseOverflow();
 }
 
-double roundToDouble(long double r, double a, double b) {
-    const double d = static_cast<double>(r);
-    if (isFiniteDouble(d)) return d;
-    return checkSpecial(d, a, b);
-}
-
 long long truncToInt64(double v) {
     // Every double in [-2^63, 2^63) truncates into the 64-bit range.
     if (!(v >= -9223372036854775808.0 && v < 9223372036854775808.0)) raiseInvalidOp();

@@ -32,7 +32,10 @@ inline double checked(double r, double a) {
 
 // Rounds an extended-precision result to double; overflow when the rounding leaves the double
 // range (or the extended computation itself overflowed) while the operands were finite.
-double roundToDouble(long double r, double a, double b);
+inline double roundToDouble(long double r, double a, double b) {
+    const double d = static_cast<double>(r);
+    return isFiniteDouble(d) ? d : checkSpecial(d, a, b);
+}
 inline double roundToDouble(long double r, double a) {
     return roundToDouble(r, a, a);
 }

@@ -69,7 +69,7 @@ double* TParser::SetVariable(const std::string& name, double value) {
         **existing = value;
         return *existing;
     }
-    if (!isIdentifier(upper)) throw EBadName(name);
+    if (!isIdentifier(upper)) throw EBadName(upper);
     createdVariables_.push_back(value);
     double* cell = &createdVariables_.back();
     variableTable_.add(upper, cell);

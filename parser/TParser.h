@@ -61,7 +61,7 @@ class TParser {
 
     // Stores value into the named variable, creating it when the name is new; returns its
     // storage. A new name must be a letter or underscore followed by letters, digits and
-    // underscores, otherwise EBadName is thrown with the name as its message.
+    // underscores, otherwise EBadName is thrown with the upper-cased name as its message.
     double* SetVariable(const std::string& name, double value);
 
     bool FixedNumberFormat() const { return fixedNumberFormat_; }

@@ -129,4 +129,62 @@ TEST(GeneralPower, ZeroAndIntegralExponents) {
     EXPECT_EQ(evalError(parser), "Floating point overflow");
 }
 
+// The cube and the fourth power keep a × a in extended precision and round once, at the end. The
+// expected values were worked out in exact rational arithmetic: a × a rounded to 64 bits, times
+// a (or squared) rounded to 64 bits, then to 53. Each operand was picked where rounding a × a to
+// a double first would give another result.
+TEST(PowerValues, CubeAndFourthPowerRoundOnlyTheirResult) {
+    EXPECT_EQ(valueOf("x^3", 0.3), 0.026999999999999996);  // 0.027 when a × a is rounded first
+    EXPECT_EQ(valueOf("x^3", 1.2), 1.7279999999999998);
+    EXPECT_EQ(valueOf("PI^4"), 97.409091034002415);
+    EXPECT_EQ(valueOf("x^4", 0.3), 0.0081);
+    struct Row {
+        double a, cube, fourth;
+    };
+    const Row rows[] = {
+        {-0.7046689406673505, -0.34990922247388134, 0.24657016113040625},
+        {-698.3016521509962, -340509480.97264874, 237778333136.27884},
+        {0.603737892159415, 0.2200621250654229, 0.13285984353111996},
+        {-855.1274266649145, -625305872.884555, 534716201958.22766},
+        {-0.5372443323496578, -0.1550656228145583, 0.08330812699939125},
+        {14.871466378840523, 3288.981122356886, 48911.9721817716},
+        {-0.2654172653504565, -0.018697670868103942, 0.004962684670235044},
+        {-818.5739733122699, -548496418.603812, 448984892724.07245},
+        {-0.30192324342994414, -0.027522611818665027, 0.008309716227954659},
+        {-553.522070785971, -169591791.15082085, 93872799426.10426},
+        {0.5097328896223572, 0.1324426829156369, 0.06751039147192521},
+        {-206.63905069843963, -8823424.909717599, 1823264147.25301},
+        {1.9050204223716802, 6.913514967275743, 13.170387203032568},
+        {716.936918097359, 368504532.4225398, 264194503779.92395},
+        {-1.4229796665702499, -2.8813504475102913, 4.1001030990702345},
+        {-383.03635179613127, -56197885.74426573, 21525833134.13936},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(valueOf("x^3", r.a), r.cube) << r.a;
+        EXPECT_EQ(valueOf("x^4", r.a), r.fourth) << r.a;
+    }
+}
+
+// Over many operands the steps agree with the same products computed in long double, and a
+// power that leaves the double range is an overflow, not an infinity.
+TEST(PowerValues, CubeAndFourthPowerAgreeWithExtendedProducts) {
+    unsigned state = 12345;
+    auto next = [&state] {
+        state = state * 1103515245u + 12345u;
+        return static_cast<double>(state >> 8) / (1u << 24);
+    };
+    for (int i = 0; i < 2000; ++i) {
+        const double a = (next() - 0.5) * std::pow(10.0, static_cast<int>(next() * 12) - 6);
+        const long double e = a;
+        EXPECT_EQ(valueOf("x^3", a), static_cast<double>(e * e * e)) << a;
+        EXPECT_EQ(valueOf("x^4", a), static_cast<double>((e * e) * (e * e))) << a;
+    }
+    TParser parser;
+    parser.SetExpression("x^4");
+    parser.X = 1e100;
+    EXPECT_EQ(evalError(parser), "Floating point overflow");
+    parser.X = -1e77;  // 1e308 is still a double
+    EXPECT_NEAR(parser.Value() / 1e308, 1, 1e-15);
+}
+
 }  // namespace
