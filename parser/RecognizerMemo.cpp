@@ -34,6 +34,16 @@ PieceAnswers& RecognizerMemo::hashed(int a, int b) {
     }
 }
 
+const PieceAnswers* RecognizerMemo::findHashed(int a, int b) const {
+    const std::uint64_t key =
+        (static_cast<std::uint64_t>(static_cast<std::uint32_t>(a) + 1) << 32) |
+        static_cast<std::uint32_t>(b);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = slotIndex(key); slots_[i].key != 0; i = (i + 1) & mask)
+        if (slots_[i].key == key) return &slots_[i].answers;
+    return nullptr;
+}
+
 void RecognizerMemo::grow() {
     std::vector<Slot> old(slots_.size() * 2, Slot{});
     old.swap(slots_);

@@ -37,6 +37,16 @@ class RecognizerMemo {
         return block[static_cast<std::size_t>(offset & (kBlock - 1))];
     }
 
+    // The answers known about [a, b), or nullptr when none is; allocates nothing.
+    const PieceAnswers* find(int a, int b) const {
+        if (!dense_) return findHashed(a, b);
+        const std::vector<std::unique_ptr<PieceAnswers[]>>& row =
+            rows_[static_cast<std::size_t>(a)];
+        const std::size_t block = static_cast<std::size_t>((b - a) >> kBlockBits);
+        if (block >= row.size() || !row[block]) return nullptr;
+        return &row[block][static_cast<std::size_t>((b - a) & (kBlock - 1))];
+    }
+
   private:
     struct Slot {
         std::uint64_t key;  // 0 = empty
@@ -44,6 +54,7 @@ class RecognizerMemo {
     };
 
     PieceAnswers& hashed(int a, int b);
+    const PieceAnswers* findHashed(int a, int b) const;
     std::size_t slotIndex(std::uint64_t key) const;
     void grow();
 

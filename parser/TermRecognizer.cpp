@@ -226,6 +226,9 @@ TermRecognizer::Outcome TermRecognizer::resolve(Recognizer rec, int a, int b, Qu
         if (!index_.properlyNested(a, b)) return Rejected;
         const std::uint32_t bit = 1u << rec;
         if (rec >= RecG) {
+            // A list asked again about the same piece answers from the memory at once.
+            if (const PieceAnswers* known = memo_.find(a, b); known && (known->known & bit))
+                return (known->accepted & bit) ? Accepted : Rejected;
             const unsigned inside = index_.insideKinds(a, b);
             if (quickRejectNested(rec, a, b, inside)) return Rejected;
             // A list is settled on the spot when a variable or number accepts the piece or
