@@ -167,7 +167,7 @@ std::unique_ptr<CompiledProgram> compileExpression(std::string_view text,
     TreeBuilder builder(recognizer, *program);
     builder.build(TextRange{a, b});
     builder.linearise();
-    program->evaluator = std::make_unique<Evaluator>(program->steps);
+    program->evaluator = std::make_unique<Evaluator>(program->steps, program->cells);
     return program;
 }
 

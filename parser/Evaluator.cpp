@@ -5,93 +5,328 @@
 namespace parser {
 namespace {
 
-// Operations of the evaluator; the token codes of the operators, and one for calls.
-enum Operation : std::uint8_t { OpNothing = 0, OpCall = 16 };
+using Step = Evaluator::Step;
+using Handler = Evaluator::Handler;
 
-// Which operands come from the previous step's result.
-constexpr std::uint8_t kFirstIsPrevious = 1;
-constexpr std::uint8_t kSecondIsPrevious = 2;
+// Where an operand comes from.
+enum class From { Cell, Constant, Previous };
+
+template <From F>
+double operand(const double* cell, const Step* s, double previous) {
+    if constexpr (F == From::Cell) return *cell;
+    if constexpr (F == From::Constant) return s->constant;
+    if constexpr (F == From::Previous) return previous;
+}
+
+// Every handler ends by handing its result to the next step's handler (a tail call).
+inline double next(const Step* s, double result) {
+    return s[1].run(s + 1, result);
+}
+
+// + − × ÷ as plain operations: a result that is not a finite double (the only case in which the
+// routine may raise, a zero divisor included) goes to the routine itself, out of line, so that
+// the common path keeps no register across a call.
+struct Add {
+    static double plain(double a, double b) { return a + b; }
+    static double routine(double a, double b) { return addValues(a, b); }
+};
+struct Subtract {
+    static double plain(double a, double b) { return a - b; }
+    static double routine(double a, double b) { return subtractValues(a, b); }
+};
+struct Multiply {
+    static double plain(double a, double b) { return a * b; }
+    static double routine(double a, double b) { return multiplyValues(a, b); }
+};
+struct Divide {
+    static double plain(double a, double b) { return a / b; }
+    static double routine(double a, double b) { return divideValues(a, b); }
+};
+
+template <class Op>
+[[gnu::noinline]] double storeChecked(const Step* s, double a, double b) {
+    const double r = Op::routine(a, b);
+    *s->dest = r;
+    return next(s, r);
+}
+
+template <class Op, From A, From B>
+double arithmetic(const Step* s, double previous) {
+    const double a = operand<A>(s->a, s, previous), b = operand<B>(s->b, s, previous);
+    const double r = Op::plain(a, b);
+    if (!isFiniteDouble(r)) [[unlikely]]
+        return storeChecked<Op>(s, a, b);
+    *s->dest = r;
+    return next(s, r);
+}
+
+template <double (*Kernel)(double), From A>
+double unary(const Step* s, double previous) {
+    const double r = Kernel(operand<A>(s->a, s, previous));
+    *s->dest = r;
+    return next(s, r);
+}
+
+template <double (*Kernel)(double, double), From A, From B>
+double binary(const Step* s, double previous) {
+    const double r = Kernel(operand<A>(s->a, s, previous), operand<B>(s->b, s, previous));
+    *s->dest = r;
+    return next(s, r);
+}
+
+// One step of a fused shape: computes, checks (raising the routine's error) and stores its
+// own result cell.
+template <class Op>
+double fusedPart(double a, double b, double* dest) {
+    const double r = Op::routine(a, b);
+    *dest = r;
+    return r;
+}
+
+// "k·v ± c" and "c ± k·v" (also v·k, and v the step just before): a product with a number, then
+// a sum with a number; the two steps run in one handler. s holds the product, s[1] the sum; the
+// handler goes on at s[2].
+template <bool numberFirst, From V, class Sum, bool productFirst>
+double affine(const Step* s, double previous) {
+    const double k = s->constant, v = operand<V>(numberFirst ? s->b : s->a, s, previous);
+    const double t =
+        numberFirst ? fusedPart<Multiply>(k, v, s->dest) : fusedPart<Multiply>(v, k, s->dest);
+    const double c = s[1].constant;
+    const double r =
+        productFirst ? fusedPart<Sum>(t, c, s[1].dest) : fusedPart<Sum>(c, t, s[1].dest);
+    return next(s + 1, r);
+}
+
+template <bool numberFirst, From V>
+Handler affineHandler(bool add, bool productFirst) {
+    if (add)
+        return productFirst ? affine<numberFirst, V, Add, true>
+                            : affine<numberFirst, V, Add, false>;
+    return productFirst ? affine<numberFirst, V, Subtract, true>
+                        : affine<numberFirst, V, Subtract, false>;
+}
+
+// "c ± k·v·v" (the parabolas of the letters): k·v, then ·v, then the sum with a number; three
+// steps in one handler.
+template <class Sum, bool productFirst>
+double parabola(const Step* s, double) {
+    const double k = s->constant, v = *s->b;
+    const double t1 = fusedPart<Multiply>(k, v, s->dest);
+    const double t2 = fusedPart<Multiply>(t1, *s[1].b, s[1].dest);
+    const double c = s[2].constant;
+    const double r =
+        productFirst ? fusedPart<Sum>(t2, c, s[2].dest) : fusedPart<Sum>(c, t2, s[2].dest);
+    return next(s + 2, r);
+}
+
+double call(const Step* s, double) {
+    s->source->routine(*s->source);
+    return next(s, *s->dest);
+}
+
+// The lone variable or number: its cell is the result.
+double lone(const Step* s, double) {
+    return next(s, *s->dest);
+}
+
+double repeat(const Step* s, double) {
+    const double r = *s->a;
+    *s->dest = r;
+    return next(s, r);
+}
+
+double finish(const Step*, double result) {
+    return result;
+}
+
+template <double (*Kernel)(double)>
+Handler unaryHandler(From a) {
+    switch (a) {
+        case From::Cell:
+            return unary<Kernel, From::Cell>;
+        case From::Constant:
+            return unary<Kernel, From::Constant>;
+        default:
+            return unary<Kernel, From::Previous>;
+    }
+}
+
+// The handler of a two-operand operation for where its operands come from.
+template <template <From, From> class H>
+Handler twoOperands(From a, From b) {
+    using enum From;
+    if (a == Previous) return b == Constant ? H<Previous, Constant>::run : H<Previous, Cell>::run;
+    if (b == Previous) return a == Constant ? H<Constant, Previous>::run : H<Cell, Previous>::run;
+    if (a == Constant) return H<Constant, Cell>::run;
+    if (b == Constant) return H<Cell, Constant>::run;
+    return H<Cell, Cell>::run;
+}
+
+template <class Op>
+struct ArithmeticOf {
+    template <From A, From B>
+    struct H {
+        static constexpr Handler run = arithmetic<Op, A, B>;
+    };
+};
+
+template <double (*Kernel)(double, double)>
+struct BinaryOf {
+    template <From A, From B>
+    struct H {
+        static constexpr Handler run = binary<Kernel, A, B>;
+    };
+};
+
+Handler handlerFor(std::uint8_t token, From a, From b) {
+    switch (token) {
+        case TokNegate:
+            return unaryHandler<negateValue>(a);
+        case TokAdd:
+            return twoOperands<ArithmeticOf<Add>::H>(a, b);
+        case TokSubtract:
+            return twoOperands<ArithmeticOf<Subtract>::H>(a, b);
+        case TokMultiply:
+            return twoOperands<ArithmeticOf<Multiply>::H>(a, b);
+        case TokDivide:
+            return twoOperands<ArithmeticOf<Divide>::H>(a, b);
+        case TokModulo:
+            return twoOperands<BinaryOf<moduloValues>::H>(a, b);
+        case TokIntDivide:
+            return twoOperands<BinaryOf<intDivideValues>::H>(a, b);
+        case TokIntPower:
+            return twoOperands<BinaryOf<intPowerValues>::H>(a, b);
+        case TokRealPower:
+            return twoOperands<BinaryOf<realPower>::H>(a, b);
+        case TokSquare:
+            return unaryHandler<squareValue>(a);
+        case TokCube:
+            return unaryHandler<cubeValue>(a);
+        case TokFourthPower:
+            return unaryHandler<fourthPowerValue>(a);
+        default:
+            return nullptr;
+    }
+}
+
+bool isOperator(std::uint8_t token) {
+    return token >= TokNegate && token <= TokFourthPower;
+}
 
 }  // namespace
 
-Evaluator::Evaluator(std::vector<ParserOperation>& chain) {
-    steps_.reserve(chain.size());
+// How each step of the chain reads its operands, worked out once.
+struct Evaluator::Plan {
+    std::uint8_t token;
+    From a, b;
+};
+
+Evaluator::Evaluator(std::vector<ParserOperation>& chain, const std::vector<double>& cells) {
+    // The program's own cells hold numbers and results; a cell no step writes is a number, which
+    // never changes and is kept inside the step that reads it.
+    std::vector<bool> written(cells.size(), false);
+    auto cellIndex = [&](const double* p) -> std::ptrdiff_t {
+        const std::ptrdiff_t i = p - cells.data();
+        return p != nullptr && i >= 0 && i < static_cast<std::ptrdiff_t>(cells.size()) ? i : -1;
+    };
+    for (const ParserOperation& op : chain)
+        if (const std::ptrdiff_t i = cellIndex(op.dest); i >= 0)
+            written[static_cast<std::size_t>(i)] = true;
+    auto isNumber = [&](const double* p) {
+        const std::ptrdiff_t i = cellIndex(p);
+        return i >= 0 && !written[static_cast<std::size_t>(i)];
+    };
+
+    steps_.reserve(chain.size() + 1);
+    std::vector<Plan> plans;
     const double* previous = nullptr;
-    for (ParserOperation& op : chain) {
-        Step step{};
-        step.a = op.arg1;
-        step.b = op.arg2;
-        step.dest = op.dest;
-        step.source = &op;
-        std::uint8_t operation = op.token;
-        if (op.token == TokVariable || op.token == TokConstant) operation = OpNothing;
-        if (op.token == TokFunction1 || op.token == TokFunction2) operation = OpCall;
-        std::uint8_t fromPrevious = 0;
-        if (operation != OpNothing && operation != OpCall && previous != nullptr) {
-            if (op.arg1 == previous)
-                fromPrevious = kFirstIsPrevious;
-            else if (op.arg2 != nullptr && op.arg2 == previous)
-                fromPrevious = kSecondIsPrevious;
+    for (std::size_t k = 0; k < chain.size(); ++k) {
+        ParserOperation& op = chain[k];
+        Step step{nullptr, op.arg1, op.arg2, op.dest, 0, &op};
+        Plan plan{op.token, From::Cell, From::Cell};
+        if (op.token == TokVariable || op.token == TokConstant) {
+            step.run = lone;
+        } else if (op.token == TokFunction1 || op.token == TokFunction2) {
+            step.run = call;
+        } else if (const ParserOperation* earlier = repeatedStep(chain, k)) {
+            step.run = repeat;
+            step.a = earlier->dest;
+            plan.token = TokVariable;  // takes part in no fused shape
+        } else {
+            if (op.arg1 == previous) {
+                plan.a = From::Previous;
+            } else if (op.arg2 != nullptr && op.arg2 == previous) {
+                plan.b = From::Previous;
+            }
+            if (plan.a == From::Cell && isNumber(op.arg1)) {
+                plan.a = From::Constant;
+                step.constant = *op.arg1;
+            } else if (plan.b == From::Cell && op.arg2 != nullptr && isNumber(op.arg2)) {
+                plan.b = From::Constant;
+                step.constant = *op.arg2;
+            }
+            step.run = handlerFor(op.token, plan.a, plan.b);
         }
-        step.code = static_cast<std::uint8_t>(operation * 4 + fromPrevious);
         steps_.push_back(step);
+        plans.push_back(plan);
         previous = op.dest;
     }
-    result_ = chain.back().dest;
+    steps_.push_back(Step{finish, nullptr, nullptr, nullptr, 0, nullptr});
+    fuseShapes(plans);
 }
 
-double Evaluator::run() const {
-    double last = 0;
-    for (const Step& s : steps_) {
-        double r;
-        switch (s.code) {
-#define PARSER_UNARY(token, kernel)    \
-    case (token)*4:                    \
-        r = kernel(*s.a);              \
-        break;                         \
-    case (token)*4 + kFirstIsPrevious: \
-        r = kernel(last);              \
-        break;
-#define PARSER_BINARY(token, kernel)    \
-    case (token)*4:                     \
-        r = kernel(*s.a, *s.b);         \
-        break;                          \
-    case (token)*4 + kFirstIsPrevious:  \
-        r = kernel(last, *s.b);         \
-        break;                          \
-    case (token)*4 + kSecondIsPrevious: \
-        r = kernel(*s.a, last);         \
-        break;
-            PARSER_UNARY(TokNegate, negateValue)
-            PARSER_BINARY(TokAdd, addValues)
-            PARSER_BINARY(TokSubtract, subtractValues)
-            PARSER_BINARY(TokMultiply, multiplyValues)
-            PARSER_BINARY(TokDivide, divideValues)
-            PARSER_BINARY(TokModulo, moduloValues)
-            PARSER_BINARY(TokIntDivide, intDivideValues)
-            PARSER_BINARY(TokIntPower, intPowerValues)
-            PARSER_BINARY(TokRealPower, realPower)
-            PARSER_UNARY(TokSquare, squareValue)
-            PARSER_UNARY(TokCube, cubeValue)
-            PARSER_UNARY(TokFourthPower, fourthPowerValue)
-#undef PARSER_UNARY
-#undef PARSER_BINARY
-            case OpCall * 4:
-                s.source->routine(*s.source);
-                last = *s.dest;
-                continue;
-            case OpNothing * 4:  // the lone variable or number: its cell is the result
-                last = *s.dest;
-                continue;
-            default:
-                // Codes are made only by the constructor above; telling the compiler so spares
-                // the range test in front of the jump table.
-                __builtin_unreachable();
-        }
-        *s.dest = r;
-        last = r;
+// The earlier operator step that step k repeats exactly, or nullptr.
+const ParserOperation* Evaluator::repeatedStep(const std::vector<ParserOperation>& chain,
+                                               std::size_t k) {
+    const ParserOperation& op = chain[k];
+    if (!isOperator(op.token)) return nullptr;
+    for (std::size_t i = 0; i < k; ++i) {
+        const ParserOperation& e = chain[i];
+        if (e.token == op.token && e.arg1 == op.arg1 && e.arg2 == op.arg2) return &e;
     }
-    return *result_;
+    return nullptr;
+}
+
+// Gives the first step of each common shape the handler that runs the whole shape; the other
+// steps of the shape keep their own handlers but are jumped over.
+void Evaluator::fuseShapes(const std::vector<Plan>& plans) {
+    using enum From;
+    auto isSum = [](const Plan& p) { return p.token == TokAdd || p.token == TokSubtract; };
+    auto sumWithNumber = [&](const Plan& p) {
+        return isSum(p) &&
+               ((p.a == Previous && p.b == Constant) || (p.a == Constant && p.b == Previous));
+    };
+    for (std::size_t k = 0; k + 1 < plans.size(); ++k) {
+        const Plan& p = plans[k];
+        if (p.token != TokMultiply) continue;
+        const bool numberFirst = p.a == Constant;
+        const From v = numberFirst ? p.b : p.a;
+        if (!(numberFirst ? p.b != Constant : p.b == Constant)) continue;
+        const Plan& q = plans[k + 1];
+        // c ± k·v·v
+        if (numberFirst && v == Cell && k + 2 < plans.size() && q.token == TokMultiply &&
+            q.a == Previous && q.b == Cell && steps_[k + 1].b == steps_[k].b &&
+            sumWithNumber(plans[k + 2])) {
+            const Plan& r = plans[k + 2];
+            const bool productFirst = r.a == Previous;
+            steps_[k].run =
+                r.token == TokAdd
+                    ? (productFirst ? parabola<Add, true> : parabola<Add, false>)
+                    : (productFirst ? parabola<Subtract, true> : parabola<Subtract, false>);
+            k += 2;
+            continue;
+        }
+        if (sumWithNumber(q)) {
+            const bool add = q.token == TokAdd, productFirst = q.a == Previous;
+            if (numberFirst)
+                steps_[k].run = v == Cell ? affineHandler<true, Cell>(add, productFirst)
+                                          : affineHandler<true, Previous>(add, productFirst);
+            else
+                steps_[k].run = v == Cell ? affineHandler<false, Cell>(add, productFirst)
+                                          : affineHandler<false, Previous>(add, productFirst);
+            ++k;
+        }
+    }
 }
 
 }  // namespace parser

@@ -1,36 +1,48 @@
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
 #include "ParserOperation.h"
 
 namespace parser {
 
-// Runs a compiled chain of steps. The chain is copied into a compact array that the evaluator
-// walks with one switch, the arithmetic inline: each step reads its operand cells, computes,
-// checks and stores its result cell exactly as its routine would. A step whose operand is the
-// result of the step just before takes that value from a register instead of reading it back
-// from memory. Function steps call their routine.
+// Runs a compiled chain of steps. The chain is translated once into threaded code: every step
+// holds the handler made for its operation and for where its operands come from (a cell, a
+// constant kept inside the step, or the result of the step just before, passed along in a
+// register), and each handler hands over to the next step's. Each step computes, checks and
+// stores its result cell exactly as its routine would, in the chain's order, so every result and
+// every error (its class, and the step raising it) is the routine's. Function steps call their
+// routine. An operator step that repeats an earlier one exactly (same operation on the same
+// cells) copies that step's result: the cells it reads cannot have changed in between. The
+// commonest shapes of two or three steps (k·v ± c, c ± k·v·v) run in one handler, each of their
+// steps still checked and stored in turn.
 class Evaluator {
   public:
-    explicit Evaluator(std::vector<ParserOperation>& chain);
+    // `cells` are the program's own cells: its numbers and its steps' results.
+    Evaluator(std::vector<ParserOperation>& chain, const std::vector<double>& cells);
 
     // Evaluates every step in order and returns the last step's result. Evaluation errors end
     // the run at the step that raises them.
-    double run() const;
+    double run() const { return steps_.front().run(steps_.data(), 0.0); }
 
-  private:
+    struct Step;
+    using Handler = double (*)(const Step* step, double previous);
     struct Step {
-        std::uint8_t code;  // operation * 4 + which operands come from the previous result
-        double* a;
-        double* b;
+        Handler run;
+        const double* a;  // the first operand's cell, or the repeated step's result cell
+        const double* b;  // the second operand's cell
         double* dest;
+        double constant;          // an operand kept inside the step
         ParserOperation* source;  // for function calls
     };
 
-    std::vector<Step> steps_;
-    double* result_ = nullptr;
+  private:
+    struct Plan;
+    static const ParserOperation* repeatedStep(const std::vector<ParserOperation>& chain,
+                                               std::size_t k);
+    void fuseShapes(const std::vector<Plan>& plans);
+
+    std::vector<Step> steps_;  // ends with a step that returns the result
 };
 
 }  // namespace parser
