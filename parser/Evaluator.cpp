@@ -1,6 +1,12 @@
 #include "Evaluator.h"
 
+#include <bit>
+#include <cstdint>
+#include <iterator>
+#include <utility>
+
 #include "Arithmetic.h"
+#include "FunctionLibrary.h"
 
 namespace parser {
 namespace {
@@ -19,8 +25,10 @@ double operand(const double* cell, const Step* s, double previous) {
 }
 
 // Every handler ends by handing its result to the next step's handler (a tail call).
+// The chain ends with a step without handler: the last step returns its result itself.
 inline double next(const Step* s, double result) {
-    return s[1].run(s + 1, result);
+    const Handler h = s[1].run;
+    return h ? h(s + 1, result) : result;
 }
 
 // + − × ÷ as plain operations: a result that is not a finite double (the only case in which the
@@ -106,17 +114,60 @@ Handler affineHandler(bool add, bool productFirst) {
                         : affine<numberFirst, V, Subtract, false>;
 }
 
-// "c ± k·v·v" (the parabolas of the letters): k·v, then ·v, then the sum with a number; three
-// steps in one handler.
-template <class Sum, bool productFirst>
-double parabola(const Step* s, double) {
-    const double k = s->constant, v = *s->b;
-    const double t1 = fusedPart<Multiply>(k, v, s->dest);
-    const double t2 = fusedPart<Multiply>(t1, *s[1].b, s[1].dest);
-    const double c = s[2].constant;
-    const double r =
-        productFirst ? fusedPart<Sum>(t2, c, s[2].dest) : fusedPart<Sum>(c, t2, s[2].dest);
-    return next(s + 2, r);
+// Two heads that come before a product with a number and a sum (the affine pair, run here by
+// a direct call): "v·v" (c ± k·v·v, the parabolas of the letters) and "(v ∓ h)·(v ∓ h)", whose
+// second bracket repeats the first (c ± k·(v ∓ h)², the shifted parabolas).
+template <Handler Pair>
+double squareThen(const Step* s, double) {
+    const double v = *s->a;
+    return Pair(s + 1, fusedPart<Multiply>(v, v, s->dest));
+}
+
+template <Handler Pair>
+double functionThen(const Step* s, double) {
+    const double r = s->kernel(*s->a);
+    *s->dest = r;
+    return Pair(s + 1, r);
+}
+
+template <class Shift, Handler Pair>
+double shiftedSquareThen(const Step* s, double) {
+    const double t = fusedPart<Shift>(*s->a, s->constant, s->dest);
+    *s[1].dest = t;  // the repeated bracket
+    return Pair(s + 3, fusedPart<Multiply>(t, t, s[2].dest));
+}
+
+// The affine pairs whose product takes the step just before, by (numberFirst, add, productFirst).
+constexpr Handler kPairsAfterAStep[8] = {
+    affine<false, From::Previous, Subtract, false>, affine<false, From::Previous, Subtract, true>,
+    affine<false, From::Previous, Add, false>,      affine<false, From::Previous, Add, true>,
+    affine<true, From::Previous, Subtract, false>,  affine<true, From::Previous, Subtract, true>,
+    affine<true, From::Previous, Add, false>,       affine<true, From::Previous, Add, true>,
+};
+
+template <std::size_t... I>
+Handler squareHead(std::size_t pair, std::index_sequence<I...>) {
+    constexpr Handler heads[] = {squareThen<kPairsAfterAStep[I]>...};
+    return heads[pair];
+}
+
+template <std::size_t... I>
+Handler functionHead(std::size_t pair, std::index_sequence<I...>) {
+    constexpr Handler heads[] = {functionThen<kPairsAfterAStep[I]>...};
+    return heads[pair];
+}
+
+template <class Shift, std::size_t... I>
+Handler shiftedSquareHead(std::size_t pair, std::index_sequence<I...>) {
+    constexpr Handler heads[] = {shiftedSquareThen<Shift, kPairsAfterAStep[I]>...};
+    return heads[pair];
+}
+
+template <From A>
+double function(const Step* s, double previous) {
+    const double r = s->kernel(operand<A>(s->a, s, previous));
+    *s->dest = r;
+    return next(s, r);
 }
 
 double call(const Step* s, double) {
@@ -133,10 +184,6 @@ double repeat(const Step* s, double) {
     const double r = *s->a;
     *s->dest = r;
     return next(s, r);
-}
-
-double finish(const Step*, double result) {
-    return result;
 }
 
 template <double (*Kernel)(double)>
@@ -246,9 +293,13 @@ Evaluator::Evaluator(std::vector<ParserOperation>& chain, const std::vector<doub
         Plan plan{op.token, From::Cell, From::Cell};
         if (op.token == TokVariable || op.token == TokConstant) {
             step.run = lone;
+        } else if (op.token == TokFunction1 && kernelOf(op.routine) != nullptr) {
+            step.kernel = kernelOf(op.routine);
+            plan.a = op.arg1 == previous ? From::Previous : From::Cell;
+            step.run = plan.a == From::Previous ? function<From::Previous> : function<From::Cell>;
         } else if (op.token == TokFunction1 || op.token == TokFunction2) {
             step.run = call;
-        } else if (const ParserOperation* earlier = repeatedStep(chain, k)) {
+        } else if (const ParserOperation* earlier = repeatedStep(chain, k, isNumber)) {
             step.run = repeat;
             step.a = earlier->dest;
             plan.token = TokVariable;  // takes part in no fused shape
@@ -271,18 +322,26 @@ Evaluator::Evaluator(std::vector<ParserOperation>& chain, const std::vector<doub
         plans.push_back(plan);
         previous = op.dest;
     }
-    steps_.push_back(Step{finish, nullptr, nullptr, nullptr, 0, nullptr});
+    steps_.push_back(Step{nullptr, nullptr, nullptr, nullptr, 0, nullptr});
     fuseShapes(plans);
 }
 
 // The earlier operator step that step k repeats exactly, or nullptr.
+// The earlier operator step that step k repeats exactly, or nullptr. Two operands are the same
+// when they are the same cell, or numbers of the same value: each number has a cell of its own.
 const ParserOperation* Evaluator::repeatedStep(const std::vector<ParserOperation>& chain,
-                                               std::size_t k) {
+                                               std::size_t k,
+                                               const std::function<bool(const double*)>& isNumber) {
     const ParserOperation& op = chain[k];
     if (!isOperator(op.token)) return nullptr;
+    auto same = [&](const double* p, const double* q) {
+        if (p == q) return true;
+        return p != nullptr && q != nullptr && isNumber(p) && isNumber(q) &&
+               std::bit_cast<std::uint64_t>(*p) == std::bit_cast<std::uint64_t>(*q);
+    };
     for (std::size_t i = 0; i < k; ++i) {
         const ParserOperation& e = chain[i];
-        if (e.token == op.token && e.arg1 == op.arg1 && e.arg2 == op.arg2) return &e;
+        if (e.token == op.token && same(e.arg1, op.arg1) && same(e.arg2, op.arg2)) return &e;
     }
     return nullptr;
 }
@@ -296,6 +355,10 @@ void Evaluator::fuseShapes(const std::vector<Plan>& plans) {
         return isSum(p) &&
                ((p.a == Previous && p.b == Constant) || (p.a == Constant && p.b == Previous));
     };
+    // The affine pair starting at each step, by its index in kPairsAfterAStep when its product
+    // takes the step before; -1 where none starts.
+    std::vector<int> pairAfterAStep(plans.size(), -1);
+    std::vector<bool> pairStarts(plans.size(), false);
     for (std::size_t k = 0; k + 1 < plans.size(); ++k) {
         const Plan& p = plans[k];
         if (p.token != TokMultiply) continue;
@@ -303,28 +366,47 @@ void Evaluator::fuseShapes(const std::vector<Plan>& plans) {
         const From v = numberFirst ? p.b : p.a;
         if (!(numberFirst ? p.b != Constant : p.b == Constant)) continue;
         const Plan& q = plans[k + 1];
-        // c ± k·v·v
-        if (numberFirst && v == Cell && k + 2 < plans.size() && q.token == TokMultiply &&
-            q.a == Previous && q.b == Cell && steps_[k + 1].b == steps_[k].b &&
-            sumWithNumber(plans[k + 2])) {
-            const Plan& r = plans[k + 2];
-            const bool productFirst = r.a == Previous;
-            steps_[k].run =
-                r.token == TokAdd
-                    ? (productFirst ? parabola<Add, true> : parabola<Add, false>)
-                    : (productFirst ? parabola<Subtract, true> : parabola<Subtract, false>);
-            k += 2;
+        if (!sumWithNumber(q)) continue;
+        const bool add = q.token == TokAdd, productFirst = q.a == Previous;
+        if (numberFirst)
+            steps_[k].run = v == Cell ? affineHandler<true, Cell>(add, productFirst)
+                                      : affineHandler<true, Previous>(add, productFirst);
+        else
+            steps_[k].run = v == Cell ? affineHandler<false, Cell>(add, productFirst)
+                                      : affineHandler<false, Previous>(add, productFirst);
+        pairStarts[k] = true;
+        if (v == Previous) pairAfterAStep[k] = numberFirst * 4 + add * 2 + productFirst;
+        ++k;
+    }
+    constexpr auto pairs = std::make_index_sequence<std::size(kPairsAfterAStep)>();
+    for (std::size_t k = 0; k < plans.size(); ++k) {
+        const Plan& p = plans[k];
+        // v·v, then a pair
+        if (k + 1 < plans.size() && pairAfterAStep[k + 1] >= 0 && p.token == TokMultiply &&
+            p.a == Cell && p.b == Cell && steps_[k].a == steps_[k].b &&
+            (k == 0 || !pairStarts[k - 1])) {
+            steps_[k].run = squareHead(static_cast<std::size_t>(pairAfterAStep[k + 1]), pairs);
             continue;
         }
-        if (sumWithNumber(q)) {
-            const bool add = q.token == TokAdd, productFirst = q.a == Previous;
-            if (numberFirst)
-                steps_[k].run = v == Cell ? affineHandler<true, Cell>(add, productFirst)
-                                          : affineHandler<true, Previous>(add, productFirst);
-            else
-                steps_[k].run = v == Cell ? affineHandler<false, Cell>(add, productFirst)
-                                          : affineHandler<false, Previous>(add, productFirst);
-            ++k;
+        // f(v), then a pair
+        if (k + 1 < plans.size() && pairAfterAStep[k + 1] >= 0 && p.token == TokFunction1 &&
+            p.a == Cell && steps_[k].kernel != nullptr && (k == 0 || !pairStarts[k - 1])) {
+            steps_[k].run = functionHead(static_cast<std::size_t>(pairAfterAStep[k + 1]), pairs);
+            continue;
+        }
+        // v ∓ h, its repetition, their product, then a pair
+        if (k + 3 < plans.size() && pairAfterAStep[k + 3] >= 0 && isSum(p) && p.a == Cell &&
+            p.b == Constant && steps_[k + 1].run == repeat && steps_[k + 1].a == steps_[k].dest &&
+            plans[k + 2].token == TokMultiply && (k == 0 || !pairStarts[k - 1])) {
+            const Plan& product = plans[k + 2];
+            const Step& m = steps_[k + 2];
+            const bool ofBoth =
+                (product.a == Cell && m.a == steps_[k].dest && product.b == Previous) ||
+                (product.a == Previous && product.b == Cell && m.b == steps_[k].dest);
+            if (!ofBoth) continue;
+            const auto pair = static_cast<std::size_t>(pairAfterAStep[k + 3]);
+            steps_[k].run = p.token == TokAdd ? shiftedSquareHead<Add>(pair, pairs)
+                                              : shiftedSquareHead<Subtract>(pair, pairs);
         }
     }
 }

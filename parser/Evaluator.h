@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "ParserOperation.h"
@@ -32,14 +33,16 @@ class Evaluator {
         const double* a;  // the first operand's cell, or the repeated step's result cell
         const double* b;  // the second operand's cell
         double* dest;
-        double constant;          // an operand kept inside the step
-        ParserOperation* source;  // for function calls
+        double constant;                     // an operand kept inside the step
+        ParserOperation* source;             // for function calls
+        double (*kernel)(double) = nullptr;  // a built-in one-argument function, called directly
     };
 
   private:
     struct Plan;
     static const ParserOperation* repeatedStep(const std::vector<ParserOperation>& chain,
-                                               std::size_t k);
+                                               std::size_t k,
+                                               const std::function<bool(const double*)>& isNumber);
     void fuseShapes(const std::vector<Plan>& plans);
 
     std::vector<Step> steps_;  // ends with a step that returns the result

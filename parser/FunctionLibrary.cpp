@@ -22,92 +22,80 @@ std::mt19937_64& generator() {
     return engine;
 }
 
-void fnTan(ParserOperation& s) {
-    const double x = *s.arg1;
-    *s.dest = checked(std::tan(x), x);
+double tanValue(double x) {
+    return checked(std::tan(x), x);
 }
 
-void fnSin(ParserOperation& s) {
-    const double x = *s.arg1;
-    *s.dest = (std::fabs(x) >= kTrigLimit && !std::isinf(x)) ? 0.0 : checked(std::sin(x), x);
+double sinValue(double x) {
+    return (std::fabs(x) >= kTrigLimit && !std::isinf(x)) ? 0.0 : checked(std::sin(x), x);
 }
 
-void fnCos(ParserOperation& s) {
-    const double x = *s.arg1;
-    *s.dest = (std::fabs(x) >= kTrigLimit && !std::isinf(x)) ? 0.0 : checked(std::cos(x), x);
+double cosValue(double x) {
+    return (std::fabs(x) >= kTrigLimit && !std::isinf(x)) ? 0.0 : checked(std::cos(x), x);
 }
 
 // (e^x - e^-x) * 0.5 and (e^x + e^-x) * 0.5 in extended precision, so that, for example,
 // SINH(710) is finite although e^710 is beyond the double range.
-void fnSinh(ParserOperation& s) {
-    const double x = *s.arg1;
+double sinhValue(double x) {
     const long double ex = std::exp(static_cast<long double>(x));
     const long double emx = std::exp(-static_cast<long double>(x));
     if (std::isfinite(x) && (std::isinf(ex) || std::isinf(emx))) raiseOverflow();
-    *s.dest = roundToDouble((ex - emx) * 0.5L, x);
+    return roundToDouble((ex - emx) * 0.5L, x);
 }
 
-void fnCosh(ParserOperation& s) {
-    const double x = *s.arg1;
+double coshValue(double x) {
     const long double ex = std::exp(static_cast<long double>(x));
     const long double emx = std::exp(-static_cast<long double>(x));
     if (std::isfinite(x) && (std::isinf(ex) || std::isinf(emx))) raiseOverflow();
-    *s.dest = roundToDouble((ex + emx) * 0.5L, x);
+    return roundToDouble((ex + emx) * 0.5L, x);
 }
 
-void fnArctan(ParserOperation& s) {
-    *s.dest = std::atan(*s.arg1);
+double arctanValue(double x) {
+    return std::atan(x);
 }
 
-void fnExp(ParserOperation& s) {
-    const double x = *s.arg1;
-    *s.dest = checked(std::exp(x), x);
+double expValue(double x) {
+    return checked(std::exp(x), x);
 }
 
-void fnLn(ParserOperation& s) {
-    const double x = *s.arg1;
+double lnValue(double x) {
     if (x == 0) raiseZeroDivide();
     if (x < 0) raiseInvalidOp();
-    *s.dest = std::log(x);  // NaN and +inf pass through
+    return std::log(x);  // NaN and +inf pass through
 }
 
-void fnSqrt(ParserOperation& s) {
-    const double x = *s.arg1;
+double sqrtValue(double x) {
     if (x < 0) raiseInvalidOp();
-    *s.dest = std::sqrt(x);
+    return std::sqrt(x);
 }
 
-void fnAbs(ParserOperation& s) {
-    *s.dest = std::fabs(*s.arg1);
+double absValue(double x) {
+    return std::fabs(x);
 }
 
-void fnHeav(ParserOperation& s) {
-    *s.dest = *s.arg1 >= 0 ? 1.0 : 0.0;
+double heavValue(double x) {
+    return x >= 0 ? 1.0 : 0.0;
 }
 
-void fnSign(ParserOperation& s) {
-    const double x = *s.arg1;
-    *s.dest = x < 0 ? -1.0 : (x > 0 ? 1.0 : 0.0);
+double signValue(double x) {
+    return x < 0 ? -1.0 : (x > 0 ? 1.0 : 0.0);
 }
 
-void fnZero(ParserOperation& s) {
-    *s.dest = *s.arg1 == 0 ? 0.0 : 1.0;
+double zeroValue(double x) {
+    return x == 0 ? 0.0 : 1.0;
 }
 
 // The phase of x: u = x / (2/pi) rounded to double, n = u rounded to the nearest integer (ties
 // to even), result (u - n) * 2pi.
-void fnPh(ParserOperation& s) {
-    const double x = *s.arg1;
+double phValue(double x) {
     const double u = roundToDouble(static_cast<long double>(x) / kTwoOverPi, x);
     const long long n = truncToInt64(std::nearbyint(u));
-    *s.dest =
-        roundToDouble((static_cast<long double>(u) - static_cast<long double>(n)) * kTwoPi, u);
+    return roundToDouble((static_cast<long double>(u) - static_cast<long double>(n)) * kTwoPi, u);
 }
 
 // The integral part of x times a uniform random number in [0, 1).
-void fnRnd(ParserOperation& s) {
-    const double x = *s.arg1;
-    *s.dest = checked(std::trunc(x) * randomUnit(), x);
+double rndValue(double x) {
+    return checked(std::trunc(x) * randomUnit(), x);
 }
 
 void fnMax(ParserOperation& s) {
@@ -120,6 +108,34 @@ void fnMin(ParserOperation& s) {
     *s.dest = a < b ? a : b;
 }
 
+template <double (*Kernel)(double)>
+void oneArgument(ParserOperation& s) {
+    *s.dest = Kernel(*s.arg1);
+}
+
+// The one-argument functions: name, routine and the kernel behind it.
+struct OneArgumentFunction {
+    const char* name;
+    TParserRoutine routine;
+    OneArgumentKernel kernel;
+};
+
+#define LITERON_FUNCTION(name, kernel)    \
+    OneArgumentFunction {                 \
+        name, oneArgument<kernel>, kernel \
+    }
+const OneArgumentFunction kOneArgument[] = {
+    LITERON_FUNCTION("TAN", tanValue),   LITERON_FUNCTION("SIN", sinValue),
+    LITERON_FUNCTION("COS", cosValue),   LITERON_FUNCTION("SINH", sinhValue),
+    LITERON_FUNCTION("COSH", coshValue), LITERON_FUNCTION("ARCTAN", arctanValue),
+    LITERON_FUNCTION("EXP", expValue),   LITERON_FUNCTION("LN", lnValue),
+    LITERON_FUNCTION("SQRT", sqrtValue), LITERON_FUNCTION("ABS", absValue),
+    LITERON_FUNCTION("HEAV", heavValue), LITERON_FUNCTION("SIGN", signValue),
+    LITERON_FUNCTION("ZERO", zeroValue), LITERON_FUNCTION("PH", phValue),
+    LITERON_FUNCTION("RND", rndValue),
+};
+#undef LITERON_FUNCTION
+
 void addFunction(FunctionTable& table, const char* name, TParserRoutine routine) {
     if (!table.add(name, routine)) throw EParserInternalError(kMsgInternal);
 }
@@ -127,23 +143,15 @@ void addFunction(FunctionTable& table, const char* name, TParserRoutine routine)
 }  // namespace
 
 void registerBuiltinFunctions(FunctionTable& oneArgument, FunctionTable& twoArguments) {
-    addFunction(oneArgument, "TAN", fnTan);
-    addFunction(oneArgument, "SIN", fnSin);
-    addFunction(oneArgument, "COS", fnCos);
-    addFunction(oneArgument, "SINH", fnSinh);
-    addFunction(oneArgument, "COSH", fnCosh);
-    addFunction(oneArgument, "ARCTAN", fnArctan);
-    addFunction(oneArgument, "EXP", fnExp);
-    addFunction(oneArgument, "LN", fnLn);
-    addFunction(oneArgument, "SQRT", fnSqrt);
-    addFunction(oneArgument, "ABS", fnAbs);
-    addFunction(oneArgument, "HEAV", fnHeav);
-    addFunction(oneArgument, "SIGN", fnSign);
-    addFunction(oneArgument, "ZERO", fnZero);
-    addFunction(oneArgument, "PH", fnPh);
-    addFunction(oneArgument, "RND", fnRnd);
+    for (const OneArgumentFunction& f : kOneArgument) addFunction(oneArgument, f.name, f.routine);
     addFunction(twoArguments, "MAX", fnMax);
     addFunction(twoArguments, "MIN", fnMin);
+}
+
+OneArgumentKernel kernelOf(TParserRoutine routine) {
+    for (const OneArgumentFunction& f : kOneArgument)
+        if (f.routine == routine) return f.kernel;
+    return nullptr;
 }
 
 double randomUnit() {
