@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -89,6 +90,44 @@ void evalCpp(benchmark::State& state, const Case* c) {
         benchmark::DoNotOptimize(c->cpp(x));
         x = nextX(x);
     }
+}
+
+// What exactness would cost: + − × ÷ and SQRT over 1024 operand pairs, in plain double (as the
+// evaluator computes them) and in extended precision rounded once to double (as the routines of
+// the description compute them, rounding twice in about 1 case of 5000).
+struct Operands {
+    std::vector<double> a, b;
+    Operands() {
+        std::uint64_t state = 7;
+        auto next = [&state] {
+            state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+            return static_cast<double>(state >> 11) * 0x1.0p-53;
+        };
+        for (int i = 0; i < 1024; ++i) {
+            a.push_back((next() - 0.5) * 1e6);
+            b.push_back(next() * 1e5 + 1);
+        }
+    }
+};
+
+template <class Real>
+void exactness(benchmark::State& state) {
+    static const Operands ops;
+    std::vector<double> out(ops.a.size());
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < ops.a.size(); ++i) {
+            const Real a = ops.a[i], b = ops.b[i];
+            double r = static_cast<double>(a + b);
+            r += static_cast<double>(a - b);
+            r += static_cast<double>(a * b);
+            r += static_cast<double>(a / b);
+            r += static_cast<double>(std::sqrt(b));
+            out[i] = r;
+        }
+        benchmark::DoNotOptimize(out.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * ops.a.size() * 5));
 }
 
 std::string repeat(const std::string& unit, std::size_t length, const std::string& tail) {
@@ -267,6 +306,8 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(("compile/" + c.name).c_str(), compileOurs, c.text)
             ->Unit(benchmark::kMicrosecond);
     }
+    benchmark::RegisterBenchmark("exactness/double", exactness<double>);
+    benchmark::RegisterBenchmark("exactness/extended", exactness<long double>);
 
     benchmark::AddCustomContext("cpu_model", cpuModel());
     benchmark::AddCustomContext("nproc", std::to_string(std::thread::hardware_concurrency()));
@@ -292,6 +333,11 @@ int main(int argc, char** argv) {
         std::printf("%-10s %8.2f %8.2f %8.2f %8.2f %12.2f %12.2f %9.2f%s\n", c.name, ours, tk, mu,
                     cpp, ours / tk, ours / mu, ours / cpp, misses ? "  misses its target" : "");
     }
+    const double plain = reporter.ns("exactness/double"),
+                 extended = reporter.ns("exactness/extended");
+    if (plain > 0 && extended > 0)
+        std::printf("exactness: + - * / SQRT in extended precision cost %.2f times plain double\n",
+                    extended / plain);
     double worst = 0;
     std::string worstName;
     for (const CompileCase& c : compiles) {
