@@ -144,6 +144,14 @@ const MenuRow kShellMenu[] = {
     {"N18", "N5", "Ю", true},
     {"N19", "N5", "Я", true},
     {"N24", "N5", "Ъ", true},
+    {"Contest", "", "Конкурс", true},
+    {"CheckLetter", "Contest", "Проверить букву", true},
+    {"NewRound", "Contest", "Новый раунд…", true},
+    {"PassTurn", "Contest", "Передать ход", true},
+    {"RoundResults", "Contest", "Итоги раунда", true},
+    {"SaveRound", "Contest", "Сохранить итоги…", true},
+    {"PrintRound", "Contest", "Печать итогов…", true},
+    {"EndRound", "Contest", "Закончить раунд", true},
 };
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "AlphabetControls.h"
 #include "AlphabetMode.h"
 #include "AppPictures.h"
+#include "ContestCommands.h"
 #include "FunctionControls.h"
 #include "FunctionMode.h"
 #include "FunctionState.h"
@@ -141,6 +142,7 @@ void TForm1::bindWorkCommands() {
     };
     steps.enterFunctionMode = [this] { Label147Click(); };
     workcommands::bind({steps, [this] { return workingScreen(); }});
+    contestcommands::bind();
 }
 
 bool TForm1::workingScreen() const {

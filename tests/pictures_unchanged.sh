@@ -15,6 +15,7 @@ export QT_QPA_PLATFORM=offscreen
 "$tools/lesson_sheet" "$made/lessons.png" > /dev/null 2>&1
 "$tools/function_sheet" "$made" > /dev/null 2>&1
 "$tools/work_pictures" "$made" > /dev/null 2>&1
+"$tools/contest_pictures" "$made" > /dev/null 2>&1
 # The window on real X screens.
 unset QT_QPA_PLATFORM
 xvfb-run -a -s "-screen 0 1366x768x24" "$tools/screen_views" "$made/screen-1366x768.png" > /dev/null 2>&1

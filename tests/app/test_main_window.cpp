@@ -125,7 +125,7 @@ class MainWindowTest : public QObject {
         QStringList top;
         for (QAction* a : bar->actions()) top << a->text();
         QCOMPARE(top, QStringList({"File", "Назначение программы", "Автор программы",
-                                   "Работа с программой", "Режимы", "Пример букв"}));
+                                   "Работа с программой", "Режимы", "Пример букв", "Конкурс"}));
         auto items = [&](const char* menu) {
             QStringList out;
             for (QAction* a : f.form().menuItem(menu).menu()->actions())
@@ -146,6 +146,11 @@ class MainWindowTest : public QObject {
                               "N21=Р", "N22=С", "N20=Ы", "N17=Э", "N18=Ю", "N19=Я", "N24=Ъ"}));
         QVERIFY(!f.form().menuItem("N5").isEnabled());
         QVERIFY(f.form().menuItem("N3").isEnabled());
+        QCOMPARE(items("Contest"),
+                 QStringList({"CheckLetter=Проверить букву", "NewRound=Новый раунд…",
+                              "PassTurn=Передать ход", "RoundResults=Итоги раунда",
+                              "SaveRound=Сохранить итоги…", "PrintRound=Печать итогов…",
+                              "EndRound=Закончить раунд"}));
     }
 
     void workWithProgramDoesNothing() {

@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "ContestDialogs.h"
+#include "ContestRound.h"
 #include "Controls.h"
 #include "Pacing.h"
 #include "TForm1.h"
@@ -38,6 +40,7 @@ Monkey::Monkey(TForm1& form, quint64 seed, int events)
     timers_ =
         form_.findChildren<QTimer*>(QRegularExpression("^Timer\\d+$"), Qt::FindDirectChildrenOnly);
     answerWorkDialogs();
+    answerContestDialogs();
     for (const QFileInfo& f : QDir(LITERON_PARSER_CORPUS).entryInfoList(QDir::Files, QDir::Name)) {
         QFile seed(f.absoluteFilePath());
         if (seed.open(QIODevice::ReadOnly))
@@ -50,6 +53,7 @@ Monkey::Monkey(TForm1& form, quint64 seed, int events)
 
 Monkey::~Monkey() {
     workdialogs::resetDialogs();
+    contestdialogs::resetDialogs();
 }
 
 // The file questions get random answers: a work file of the fuzz corpus (good and bad ones) or one
@@ -85,6 +89,28 @@ void Monkey::answerWorkDialogs() {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(saved() + "-print.pdf");
             return workdialogs::PrintChoice{worksheetOffered && random_.bounded(2u) == 0};
+        }});
+}
+
+// A round of two to eight groups (or a refused one, or none), results looked at, saved and
+// printed to PDF.
+void Monkey::answerContestDialogs() {
+    contestdialogs::setDialogs(contestdialogs::Dialogs{
+        [this](const contestdialogs::RoundSetup&) -> std::optional<contestdialogs::RoundSetup> {
+            if (random_.bounded(5u) == 0) return std::nullopt;
+            contestdialogs::RoundSetup setup;
+            const int groups = int(random_.bounded(1u, 10u));
+            for (int i = 0; i < groups; ++i) setup.groups << QString("Группа %1").arg(i % 7);
+            setup.minutesPerTurn = int(random_.bounded(1u, 61u));
+            note(QString("round of %1").arg(groups));
+            return setup;
+        },
+        [this](const ContestRound& r) { note(QString("results of %1").arg(r.scores().size())); },
+        [this](const QString&) { return files_.filePath("round.csv"); },
+        [this](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(files_.filePath("round.pdf"));
+            return true;
         }});
 }
 

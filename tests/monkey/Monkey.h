@@ -46,6 +46,7 @@ class Monkey : public QObject {
     void chooseMenuItem();
     void letTimePass();
     void answerWorkDialogs();
+    void answerContestDialogs();
     void buildAGraph();
     bool pressIfThere(const char* name);
     QString someExpression();

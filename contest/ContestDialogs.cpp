@@ -1,0 +1,122 @@
+#include "ContestDialogs.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSpinBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "ContestRound.h"
+
+namespace contestdialogs {
+namespace {
+
+QWidget* parentWindow() {
+    return QApplication::activeWindow();
+}
+
+std::optional<RoundSetup> askNewRound(const RoundSetup& last) {
+    QDialog dialog(parentWindow());
+    dialog.setWindowTitle("Новый раунд");
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel("Названия групп (от 2 до 8; пустые строки не считаются):"));
+    auto* form = new QFormLayout;
+    std::vector<QLineEdit*> names;
+    for (int i = 0; i < ContestRound::kMaxGroups; ++i) {
+        auto* edit = new QLineEdit(last.groups.value(i));
+        edit->setMaxLength(40);
+        form->addRow(QString("Группа %1:").arg(i + 1), edit);
+        names.push_back(edit);
+    }
+    auto* minutes = new QSpinBox;
+    minutes->setRange(1, 60);
+    minutes->setSuffix(" мин");
+    minutes->setValue(last.minutesPerTurn);
+    form->addRow("Время хода:", minutes);
+    layout->addLayout(form);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    RoundSetup setup;
+    for (QLineEdit* e : names) setup.groups << e->text();
+    setup.minutesPerTurn = minutes->value();
+    return setup;
+}
+
+void showResults(const ContestRound& round) {
+    QDialog dialog(parentWindow());
+    dialog.setWindowTitle("Итоги раунда");
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* table = new QTextBrowser;
+    table->setHtml(standingsHtml(round));
+    table->setMinimumSize(560, 300);
+    layout->addWidget(table);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.exec();
+}
+
+QString askSavePath(const QString& suggested) {
+    QString path = QFileDialog::getSaveFileName(parentWindow(), "Сохранить итоги раунда", suggested,
+                                                "Таблица (*.csv)");
+    if (!path.isEmpty() && !path.endsWith(".csv", Qt::CaseInsensitive)) path += ".csv";
+    return path;
+}
+
+bool askPrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parentWindow());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+Dialogs desktop() {
+    return Dialogs{askNewRound, showResults, askSavePath, askPrinter};
+}
+
+Dialogs& current() {
+    static Dialogs d = desktop();
+    return d;
+}
+
+}  // namespace
+
+const Dialogs& dialogs() {
+    return current();
+}
+void setDialogs(Dialogs d) {
+    current() = std::move(d);
+}
+void resetDialogs() {
+    current() = desktop();
+}
+
+QString standingsHtml(const ContestRound& round) {
+    QString html =
+        "<h2>Итоги раунда</h2><table border='1' cellspacing='0' cellpadding='4'>"
+        "<tr><th>Место</th><th>Группа</th><th>Букв построено</th><th>Время</th>"
+        "<th>Среднее покрытие</th><th>Буквы</th></tr>";
+    int place = 0;
+    for (const ContestRound::Score& s : round.standings()) {
+        html += QString(
+                    "<tr><td align='center'>%1</td><td>%2</td><td align='center'>%3</td>"
+                    "<td align='center'>%4</td><td align='center'>%5 %</td><td>%6</td></tr>")
+                    .arg(++place)
+                    .arg(s.group.toHtmlEscaped())
+                    .arg(s.lettersBuilt)
+                    .arg(clockText(s.timeUsedMs))
+                    .arg(static_cast<int>(s.averageCoverage() * 100))
+                    .arg(QString(s.letters).toHtmlEscaped());
+    }
+    return html + "</table>";
+}
+
+}  // namespace contestdialogs

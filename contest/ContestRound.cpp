@@ -1,0 +1,95 @@
+#include "ContestRound.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+ContestRound::ContestRound(const QStringList& groups, qint64 turnLimitMs, qint64 nowMs)
+    : limitMs_(turnLimitMs), turnStartMs_(nowMs) {
+    QStringList names;
+    for (const QString& g : groups) {
+        const QString name = g.simplified();
+        if (name.isEmpty()) continue;
+        if (names.contains(name, Qt::CaseInsensitive))
+            throw std::invalid_argument("Названия групп повторяются: «" + name.toStdString() +
+                                        "».");
+        names << name;
+    }
+    if (names.size() < kMinGroups || names.size() > kMaxGroups)
+        throw std::invalid_argument("В раунде должно быть от 2 до 8 групп.");
+    if (turnLimitMs < 1000) throw std::invalid_argument("Время хода — не меньше секунды.");
+    for (const QString& n : names) {
+        Score s;
+        s.group = n;
+        scores_.push_back(s);
+    }
+}
+
+void ContestRound::catchUp(qint64 nowMs) {
+    if (nowMs < turnStartMs_) return;  // a clock that went back changes nothing
+    const qint64 passed = (nowMs - turnStartMs_) / limitMs_;
+    if (passed == 0) return;
+    current_ = static_cast<int>((current_ + passed) % static_cast<qint64>(scores_.size()));
+    turnStartMs_ += passed * limitMs_;
+}
+
+int ContestRound::currentGroup(qint64 nowMs) {
+    catchUp(nowMs);
+    return current_;
+}
+
+qint64 ContestRound::remainingMs(qint64 nowMs) {
+    catchUp(nowMs);
+    return std::max<qint64>(0, limitMs_ - std::max<qint64>(0, nowMs - turnStartMs_));
+}
+
+int ContestRound::letterBuilt(QChar letter, double covered, qint64 nowMs) {
+    catchUp(nowMs);
+    Score& s = scores_[static_cast<std::size_t>(current_)];
+    ++s.lettersBuilt;
+    s.timeUsedMs += std::max<qint64>(0, nowMs - turnStartMs_);
+    s.coverageSum += covered;
+    s.letters += letter;
+    const int scored = current_;
+    passTurn(nowMs);
+    return scored;
+}
+
+void ContestRound::passTurn(qint64 nowMs) {
+    catchUp(nowMs);
+    current_ = (current_ + 1) % static_cast<int>(scores_.size());
+    turnStartMs_ = std::max(nowMs, turnStartMs_);
+}
+
+std::vector<ContestRound::Score> ContestRound::standings() const {
+    std::vector<Score> order = scores_;
+    std::stable_sort(order.begin(), order.end(), [](const Score& a, const Score& b) {
+        if (a.lettersBuilt != b.lettersBuilt) return a.lettersBuilt > b.lettersBuilt;
+        if (a.timeUsedMs != b.timeUsedMs) return a.timeUsedMs < b.timeUsedMs;
+        return a.averageCoverage() > b.averageCoverage();
+    });
+    return order;
+}
+
+QString ContestRound::table() const {
+    QString out = "Место;Группа;Букв построено;Время, с;Среднее покрытие, %;Буквы\n";
+    int place = 0;
+    for (const Score& s : standings()) {
+        QString name = s.group;
+        name.replace('"', "\"\"");
+        out += QString("%1;\"%2\";%3;%4;%5;%6\n")
+                   .arg(++place)
+                   .arg(name)
+                   .arg(s.lettersBuilt)
+                   .arg((s.timeUsedMs + 999) / 1000)
+                   .arg(static_cast<int>(s.averageCoverage() * 100))
+                   .arg(s.letters);
+    }
+    return out;
+}
+
+QString clockText(qint64 ms) {
+    const qint64 seconds = (std::max<qint64>(0, ms) + 999) / 1000;
+    return QString("%1:%2")
+        .arg(seconds / 60, 2, 10, QChar('0'))
+        .arg(seconds % 60, 2, 10, QChar('0'));
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+#include <QPoint>
+#include <QWidget>
+#include <vector>
+
+// What the contest shows over the plane of Function mode. All three stand on the main window
+// over its client surface, not on the surface itself: they cover the canvas's strokes without
+// wiping them, as the surface's own windowed controls would when shown or hidden. Their places
+// are given in the surface's 1212 × 731 coordinates.
+
+// Keeps a widget at its place over the surface, whatever the menu bar above it takes.
+class OverSurface {
+  public:
+    OverSurface(QWidget* self, QWidget* surface, QRect place);
+    void follow();  // called on every show
+
+  private:
+    QWidget* self_;
+    QWidget* surface_;
+    QRect place_;
+};
+
+// The check's verdict in plain Russian; a click puts it away.
+class CheckPanel : public QFrame {
+    Q_OBJECT
+  public:
+    explicit CheckPanel(QWidget* surface);
+    void showText(const QString& summary, const QString& verdict, bool built);
+    QString text() const;
+
+  protected:
+    void mousePressEvent(QMouseEvent*) override;
+    void showEvent(QShowEvent*) override { over_.follow(); }
+
+  private:
+    OverSurface over_;
+    QLabel* summary_;
+    QLabel* verdict_;
+};
+
+// The template pixels no graph comes near, marked in a clear colour over the strokes. It lets
+// every click through.
+class UncoveredMarks : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr QRgb kColour =
+        0xff0078ff;  // a clear blue, unlike the red dots and the pale template
+
+    explicit UncoveredMarks(QWidget* surface);
+    // The points are in the window's coordinates.
+    void mark(const std::vector<QPoint>& points);
+    const std::vector<QPoint>& points() const { return points_; }
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void showEvent(QShowEvent*) override { over_.follow(); }
+
+  private:
+    OverSurface over_;
+    std::vector<QPoint> points_;
+    QPoint origin_;  // where the widget's top left stands on the surface
+};
+
+// The round's clock: whose turn it is and what is left of it.
+class RoundClock : public QLabel {
+    Q_OBJECT
+  public:
+    explicit RoundClock(QWidget* surface);
+
+  protected:
+    void showEvent(QShowEvent*) override { over_.follow(); }
+
+  private:
+    OverSurface over_;
+};
