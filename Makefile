@@ -85,7 +85,10 @@ format-check: deps-dev
 bench: deps-dev
 	cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release -DLITERON_DEVELOPER=ON
 	cmake --build $(BUILD)-release -j $(JOBS) --target bench_parser bench_plot startup_bare startup_literon
-	@for b in $(BUILD)-release/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+	@echo "machine: $$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2), $$(nproc) cores; $$(date -u +%F)"
+	@for b in $(BUILD)-release/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b" \
+	    --benchmark_repetitions=10 --benchmark_enable_random_interleaving=true \
+	    --benchmark_report_aggregates_only=true; done
 	bench/startup.sh $(BUILD)-release
 
 # literon_<version>_<arch>.deb in this folder, then lintian's verdict on it.

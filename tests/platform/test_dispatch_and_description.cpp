@@ -4,8 +4,8 @@
 #include <QtTest>
 #include <stdexcept>
 
-#include "LocaleNumbers.h"
 #include "Controls.h"
+#include "LocaleNumbers.h"
 #include "Messages.h"
 #include "Surface.h"
 #include "WindowDescription.h"
