@@ -26,12 +26,7 @@
 namespace contestcommands {
 namespace {
 
-struct Item {
-    const char* name;
-    const char* shortcut;
-    void (*handler)();
-};
-const Item kItems[] = {
+const window::MenuCommand kCommands[] = {
     {"CheckLetter", "F5", CheckLetterClick}, {"NewRound", "", NewRoundClick},
     {"PassTurn", "", PassTurnClick},         {"RoundResults", "", RoundResultsClick},
     {"SaveRound", "", SaveRoundClick},       {"PrintRound", "", PrintRoundClick},
@@ -132,14 +127,7 @@ void bind() {
     g.ticker->setInterval(250);
     pacing::adoptWindowTimer(g.ticker);
     QObject::connect(g.ticker, &QTimer::timeout, g.ticker, refreshClock);
-    for (const Item& item : kItems) {
-        QAction& a = window::menuItem(item.name);
-        if (*item.shortcut) {
-            a.setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
-            a.setShortcutContext(Qt::ApplicationShortcut);
-        }
-        window::onClick(item.name, item.handler);
-    }
+    window::bindMenuCommands(kCommands);
     for (const QString& name : changingCommands()) window::onClick(name, clearCheck);
 }
 

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "ContestRound.h"
+#include "Replaceable.h"
 
 namespace contestdialogs {
 namespace {
@@ -82,21 +83,21 @@ Dialogs desktop() {
     return Dialogs{askNewRound, showResults, askSavePath, askPrinter};
 }
 
-Dialogs& current() {
-    static Dialogs d = desktop();
-    return d;
+Replaceable<Dialogs>& seam() {
+    static Replaceable<Dialogs> s(desktop);
+    return s;
 }
 
 }  // namespace
 
 const Dialogs& dialogs() {
-    return current();
+    return seam().get();
 }
 void setDialogs(Dialogs d) {
-    current() = std::move(d);
+    seam().set(std::move(d));
 }
 void resetDialogs() {
-    current() = desktop();
+    seam().reset();
 }
 
 QString standingsHtml(const ContestRound& round) {

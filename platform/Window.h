@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QKeySequence>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
@@ -36,5 +37,24 @@ void onClick(const QString& control, std::function<void()> handler);
 void onMouseDown(const QString& control, std::function<void(Qt::MouseButton, QPoint)> handler);
 // A right click's context request (after the press), with the position inside the control.
 void onContextPopup(const QString& control, std::function<void(QPoint)> handler);
+
+// A command of the menu: its item, its shortcut ("" for none; it works anywhere in the program)
+// and its handler.
+struct MenuCommand {
+    const char* item;
+    const char* shortcut;
+    void (*handler)();
+};
+template <std::size_t N>
+void bindMenuCommands(const MenuCommand (&commands)[N]) {
+    for (const MenuCommand& c : commands) {
+        QAction& a = menuItem(c.item);
+        if (*c.shortcut) {
+            a.setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
+            a.setShortcutContext(Qt::ApplicationShortcut);
+        }
+        onClick(c.item, c.handler);
+    }
+}
 
 }  // namespace window

@@ -26,12 +26,7 @@
 namespace workcommands {
 namespace {
 
-struct Item {
-    const char* name;
-    const char* shortcut;
-    void (*handler)();
-};
-const Item kItems[] = {
+const window::MenuCommand kCommands[] = {
     {"OpenWork", "Ctrl+O", OpenWorkClick},
     {"SaveWork", "Ctrl+S", SaveWorkClick},
     {"SavePicture", "Ctrl+E", SavePictureClick},
@@ -223,12 +218,7 @@ void PrintWorkClick() {
 
 void bind(const Screen& screen) {
     g_screen = screen;
-    for (const Item& item : kItems) {
-        QAction& a = window::menuItem(item.name);
-        a.setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
-        a.setShortcutContext(Qt::ApplicationShortcut);
-        window::onClick(item.name, item.handler);
-    }
+    window::bindMenuCommands(kCommands);
     QAction& any = window::menuItem("OpenWork");
     if (auto* menu = qobject_cast<QMenu*>(any.parent()))
         QObject::connect(menu, &QMenu::aboutToShow, menu, refresh);

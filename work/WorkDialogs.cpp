@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "Replaceable.h"
+
 namespace workdialogs {
 namespace {
 
@@ -102,21 +104,21 @@ Dialogs desktopDialogs() {
     return Dialogs{askOpenPath, askSavePath, askPicture, askPrint};
 }
 
-Dialogs& current() {
-    static Dialogs d = desktopDialogs();
-    return d;
+Replaceable<Dialogs>& seam() {
+    static Replaceable<Dialogs> s(desktopDialogs);
+    return s;
 }
 
 }  // namespace
 
 const Dialogs& dialogs() {
-    return current();
+    return seam().get();
 }
 void setDialogs(Dialogs d) {
-    current() = std::move(d);
+    seam().set(std::move(d));
 }
 void resetDialogs() {
-    current() = desktopDialogs();
+    seam().reset();
 }
 
 }  // namespace workdialogs
