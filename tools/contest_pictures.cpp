@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("docs");
     QDir().mkpath(folder);
     paceByScenesOnly();
+    QApplication::setCursorFlashTime(0);  // the text cursor stands still: every picture the same
     contestcommands::setClock([] { return g_now; });
 
     TForm1 form;
