@@ -43,7 +43,8 @@ struct State {
     std::unique_ptr<ContestRound> round;
     bool running = false;
     contestdialogs::RoundSetup setup{{"Группа 1", "Группа 2"}, 5};
-    // What the last scoring check saw, so that checking the same letter again scores nothing.
+    // What the last scoring check saw, so that checking the same letter again, with nothing
+    // changed in between, scores nothing.
     QString scored;
 };
 State g;
@@ -134,6 +135,7 @@ void bind() {
 void clearCheck() {
     if (g.panel) g.panel->hide();
     if (g.marks) g.marks->hide();
+    g.scored.clear();  // a letter built again after a change scores again
 }
 
 void CheckLetterClick() {

@@ -17,8 +17,8 @@ void bind();
 // empty function brings the steady clock back.
 void setClock(std::function<qint64()> now);
 
-// Checks the letter on screen and shows the verdict; during a round a built letter scores. Where
-// there is nothing to check the pupil is told why.
+// Checks the letter on screen and shows the verdict; during a round a built letter scores, once
+// until the letter changes. Where there is nothing to check the pupil is told why.
 void CheckLetterClick();
 void NewRoundClick();
 void PassTurnClick();
@@ -34,7 +34,8 @@ ContestRound* round();
 bool roundRunning();
 // Puts the clock right now (the clock's timer does it four times a second).
 void refreshClock();
-// Takes the verdict and the marks away: done by every command that changes the letter.
+// Takes the verdict and the marks away and lets the letter score again: done by every command
+// that changes the letter.
 void clearCheck();
 
 }  // namespace contestcommands

@@ -165,28 +165,35 @@ class ContestWindowTest : public QObject {
         f.menu("CheckLetter");
         QVERIFY(panelText(f).endsWith("Буква построена! Очко группе «Синие»."));
         QCOMPARE(clock(f), QString("Ход группы «Зелёные» — осталось 01:00"));
-        // The same letter again scores nothing.
+        // The same letter again scores nothing; built anew (the example chosen again), it scores
+        // for the group whose turn it is.
         f.menu("CheckLetter");
         QVERIFY(panelText(f).endsWith("Эта буква уже засчитана."));
+        f.menu("N11");
+        f.menu("CheckLetter");
+        QVERIFY(panelText(f).endsWith("Очко группе «Зелёные»."));
+        QCOMPARE(clock(f), QString("Ход группы «Синие» — осталось 01:00"));
 
-        // Зелёные let their minute run out: the clock's timer shows Синие's turn again.
+        // Синие let their minute run out: the clock's timer shows Зелёные's turn.
         g_now = 20'000 + 61'000;
         pacing::tick(*f.form().findChild<QTimer*>("RoundTimer"));
-        QCOMPARE(clock(f), QString("Ход группы «Синие» — осталось 00:59"));
+        QCOMPARE(clock(f), QString("Ход группы «Зелёные» — осталось 00:59"));
 
-        // Синие build "В" in 30 s.
+        // Зелёные build "В" in 30 s.
         g_now += 30'000;
         f.menu("N12");
         f.menu("CheckLetter");
-        QVERIFY(panelText(f).endsWith("Очко группе «Синие»."));
+        QVERIFY(panelText(f).endsWith("Очко группе «Зелёные»."));
         const ContestRound& r = *contestcommands::round();
-        QCOMPARE(r.scores()[0].lettersBuilt, 2);
-        QCOMPARE(r.scores()[0].timeUsedMs, qint64{20'000 + 31'000});
-        QCOMPARE(r.scores()[0].letters, QString("БВ"));
+        QCOMPARE(r.scores()[0].lettersBuilt, 1);
+        QCOMPARE(r.scores()[0].timeUsedMs, qint64{20'000});
+        QCOMPARE(r.scores()[1].lettersBuilt, 2);
+        QCOMPARE(r.scores()[1].timeUsedMs, qint64{0 + 31'000});
+        QCOMPARE(r.scores()[1].letters, QString("БВ"));
 
         f.menu("RoundResults");
         QCOMPARE(answers().resultsShown, 1);
-        QCOMPARE(answers().standings, QStringList({"Синие 2", "Зелёные 0"}));
+        QCOMPARE(answers().standings, QStringList({"Зелёные 2", "Синие 1"}));
 
         QTemporaryDir dir;
         answers().savePath = dir.filePath("итоги.csv");
