@@ -93,15 +93,29 @@ double fusedPart(double a, double b, double* dest) {
 
 // "k·v ± c" and "c ± k·v" (also v·k, and v the step just before): a product with a number, then
 // a sum with a number; the two steps run in one handler. s holds the product, s[1] the sum; the
-// handler goes on at s[2].
+// handler goes on at s[2]. Both results are checked at once; where either is not a finite double
+// the two steps are done again one by one with their routines, which raise the error of the
+// step that has one (a finite result of a step is the same either way).
+template <bool numberFirst, class Sum, bool productFirst>
+[[gnu::noinline]] double affineChecked(const Step* s, double v) {
+    const double k = s->constant, c = s[1].constant;
+    const double t =
+        numberFirst ? fusedPart<Multiply>(k, v, s->dest) : fusedPart<Multiply>(v, k, s->dest);
+    const double r =
+        productFirst ? fusedPart<Sum>(t, c, s[1].dest) : fusedPart<Sum>(c, t, s[1].dest);
+    return next(s + 1, r);
+}
+
 template <bool numberFirst, From V, class Sum, bool productFirst>
 double affine(const Step* s, double previous) {
     const double k = s->constant, v = operand<V>(numberFirst ? s->b : s->a, s, previous);
-    const double t =
-        numberFirst ? fusedPart<Multiply>(k, v, s->dest) : fusedPart<Multiply>(v, k, s->dest);
+    const double t = numberFirst ? Multiply::plain(k, v) : Multiply::plain(v, k);
     const double c = s[1].constant;
-    const double r =
-        productFirst ? fusedPart<Sum>(t, c, s[1].dest) : fusedPart<Sum>(c, t, s[1].dest);
+    const double r = productFirst ? Sum::plain(t, c) : Sum::plain(c, t);
+    if (!(isFiniteDouble(t) & isFiniteDouble(r))) [[unlikely]]
+        return affineChecked<numberFirst, Sum, productFirst>(s, v);
+    *s->dest = t;
+    *s[1].dest = r;
     return next(s + 1, r);
 }
 
@@ -118,9 +132,18 @@ Handler affineHandler(bool add, bool productFirst) {
 // a direct call): "v·v" (c ± k·v·v, the parabolas of the letters) and "(v ∓ h)·(v ∓ h)", whose
 // second bracket repeats the first (c ± k·(v ∓ h)², the shifted parabolas).
 template <Handler Pair>
+[[gnu::noinline]] double squareChecked(const Step* s, double v) {
+    return Pair(s + 1, fusedPart<Multiply>(v, v, s->dest));
+}
+
+template <Handler Pair>
 double squareThen(const Step* s, double) {
     const double v = *s->a;
-    return Pair(s + 1, fusedPart<Multiply>(v, v, s->dest));
+    const double t = v * v;
+    if (!isFiniteDouble(t)) [[unlikely]]
+        return squareChecked<Pair>(s, v);
+    *s->dest = t;
+    return Pair(s + 1, t);
 }
 
 template <Handler Pair>
