@@ -30,16 +30,17 @@ struct Split {
     std::uint8_t token;
     Recognizer left;
     Recognizer right;
+    Recognizer whole;  // the recogniser that accepts a term this split splits
 };
 
 constexpr Split kSplits[] = {
-    {"+", 1, TokAdd, SideLeftAdditive, SideRightPlus},
-    {"-", 1, TokSubtract, SideLeftAdditive, SideRightMinus},
-    {"*", 1, TokMultiply, SideLeftFactor, SideRightMinus},
-    {"DIV", 3, TokIntDivide, SideLeftFactor, SideRightDivisor},
-    {"MOD", 3, TokModulo, SideLeftFactor, SideRightDivisor},
-    {"/", 1, TokDivide, SideLeftFactor, SideRightDivisor},
-    {"^", 1, TokRealPower, SideAtom, SideAtom},
+    {"+", 1, TokAdd, SideLeftAdditive, SideRightPlus, RecPlus},
+    {"-", 1, TokSubtract, SideLeftAdditive, SideRightMinus, RecMinus},
+    {"*", 1, TokMultiply, SideLeftFactor, SideRightMinus, RecStar},
+    {"DIV", 3, TokIntDivide, SideLeftFactor, SideRightDivisor, RecDiv},
+    {"MOD", 3, TokModulo, SideLeftFactor, SideRightDivisor, RecMod},
+    {"/", 1, TokDivide, SideLeftFactor, SideRightDivisor, RecSlash},
+    {"^", 1, TokRealPower, SideAtom, SideAtom, RecPower},
 };
 
 // A side accepted through a bracket stands for the bracket's content.
@@ -59,6 +60,11 @@ bool trySplit(TermRecognizer& r, TextRange t, const Split& split, AttemptTexts& 
     const std::string& s = r.text();
     const std::string_view op(split.op);
     std::size_t from = static_cast<std::size_t>(t.a);
+    // Where the recogniser knows that no occurrence splits the term, the scan only writes the
+    // texts of its attempts, for the error message: asking about the sides of every occurrence
+    // of a long failing text would take time quadratic in its length. (A power whose exponent
+    // is a number is decided here, not by the recogniser.)
+    const bool mayFind = split.token == TokRealPower || r.accepts(split.whole, t.a, t.b);
     for (;;) {
         std::size_t found = s.find(op, from);
         if (found == std::string::npos) return false;
@@ -74,6 +80,7 @@ bool trySplit(TermRecognizer& r, TextRange t, const Split& split, AttemptTexts& 
         const TextRange right{i + split.length, t.b};
         texts.write(left, right);
         from = found + 1;
+        if (!mayFind) continue;
         if (!r.balanced(left.a, left.b) || !r.balanced(right.a, right.b)) continue;
         if (!r.accepts(split.left, left.a, left.b)) continue;
         if (split.token == TokRealPower) {

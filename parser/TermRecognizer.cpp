@@ -95,6 +95,8 @@ TermRecognizer::TermRecognizer(std::string text, RecognizerTables tables)
       index_(text_, tables_),
       memo_(n_) {
     sideListIndex_.assign((text_.size() + 1) * kSplitKinds, -1);
+    rightScans_.assign((text_.size() + 1) * kSplitKinds, RightScan{-2, -1});
+    leftScans_.assign((text_.size() + 1) * kSplitKinds, LeftScan{-2, -1});
 }
 
 double* TermRecognizer::variableAt(int a, int b) const {
@@ -364,6 +366,11 @@ bool TermRecognizer::sideListRejects(std::uint8_t rec, int a, int b) const {
 TermRecognizer::Outcome TermRecognizer::advanceFromLeft(Frame& f, Query& need) {
     const SplitRule& rule = splitRule(f.rec);
     auto fits = [&](int i) { return rule.length == 1 ? i < f.b - 1 : i + 3 <= f.b; };
+    if (f.phase == 0) {
+        const Outcome right = anyAcceptedRight(f.rec, f.a, f.b, need);
+        if (right != Accepted) return right;
+        f.phase = 1;
+    }
     if (f.cursor < 0) {
         f.list = sideListFor(f.rec, f.a, f.b);
         f.cursor = 0;
@@ -392,11 +399,65 @@ TermRecognizer::Outcome TermRecognizer::advanceFromLeft(Frame& f, Query& need) {
     }
 }
 
+// Whether some occurrence inside [a, b) has an accepted right side (RightScan).
+TermRecognizer::Outcome TermRecognizer::anyAcceptedRight(std::uint8_t rec, int a, int b,
+                                                         Query& need) {
+    const SplitRule& rule = splitRule(rec);
+    const std::size_t key = at(rule.kind) * (text_.size() + 1) + at(b);
+    if (rightScans_[key].next == -2) rightScans_[key].next = index_.previousAtLevel(rule.kind, b);
+    for (;;) {
+        RightScan& scan = rightScans_[key];
+        if (scan.found >= 0) return scan.found > a ? Accepted : Rejected;
+        const int i = scan.next;
+        if (i <= a) return Rejected;
+        // An occurrence that no left side could end at, or no right side start after, is no
+        // split.
+        if (i + rule.length < b && index_.mayStartAt(i + rule.length) && index_.mayEndAt(i)) {
+            const Outcome right = probe(rule.right, i + rule.length, b, need);
+            if (right == Pending) return Pending;
+            if (right == Accepted) {
+                rightScans_[key].found = i;
+                continue;
+            }
+        }
+        rightScans_[key].next = index_.previousAtLevel(rule.kind, i);
+    }
+}
+
+// Whether some occurrence inside [a, b), with room for its right side, has an accepted left side
+// (LeftScan).
+TermRecognizer::Outcome TermRecognizer::anyAcceptedLeft(std::uint8_t rec, int a, int b,
+                                                        Query& need) {
+    const SplitRule& rule = splitRule(rec);
+    const std::size_t key = at(rule.kind) * (text_.size() + 1) + at(a);
+    if (leftScans_[key].next == -2) leftScans_[key].next = index_.nextAtLevel(rule.kind, a);
+    for (;;) {
+        LeftScan& scan = leftScans_[key];
+        if (scan.found >= 0) return scan.found + rule.length < b ? Accepted : Rejected;
+        const int i = scan.next;
+        if (i + rule.length >= b) return Rejected;  // none before b yet: asked again for longer
+        if (i > a && index_.mayEndAt(i) && index_.mayStartAt(i + rule.length)) {
+            const Outcome left = probe(rule.left, a, i, need);
+            if (left == Pending) return Pending;
+            if (left == Accepted) {
+                leftScans_[key].found = i;
+                continue;
+            }
+        }
+        leftScans_[key].next = index_.nextAtLevel(rule.kind, i + 1);
+    }
+}
+
 // Operators tried from the right: a candidate needs an accepted right side (remembered per end)
 // and then an accepted left side. Which candidate is found first does not matter here, only
 // whether there is one; the compiler itself takes the leftmost valid split.
 TermRecognizer::Outcome TermRecognizer::advanceFromRight(Frame& f, Query& need) {
     const SplitRule& rule = splitRule(f.rec);
+    if (f.phase == 0) {
+        const Outcome left = anyAcceptedLeft(f.rec, f.a, f.b, need);
+        if (left != Accepted) return left;
+        f.phase = 1;
+    }
     if (f.cursor < 0) {
         f.list = sideListFor(f.rec, f.a, f.b);
         f.cursor = 0;

@@ -81,10 +81,27 @@ class TermRecognizer {
         int b;
         std::uint8_t rec;
     };
+    // For "+", "*" and "^" (tried from the left), per end b: the operator occurrences are asked,
+    // from the right, whether their right side up to b is accepted, until one is. A piece that
+    // starts at or after the last one asked without success has no split at all, whatever its
+    // left sides; in a text that fails at its end this spares walking every left side of every
+    // start.
+    struct RightScan {
+        int next;   // the occurrence to ask next; at or before the piece's start: none left
+        int found;  // the rightmost occurrence with an accepted right side, -1 while none
+    };
+    // The same for "-", "/", DIV and MOD (tried from the right), per start a: the occurrences are
+    // asked, from the left, whether their left side from a is accepted, until one is.
+    struct LeftScan {
+        int next;   // the occurrence to ask next
+        int found;  // the leftmost occurrence with an accepted left side, -1 while none
+    };
     bool quickRejectNested(Recognizer rec, int a, int b, unsigned inside) const;
     bool numberQuick(int a, int b) const;
     int sideListFor(std::uint8_t rec, int a, int b);
     bool sideListRejects(std::uint8_t rec, int a, int b) const;
+    Outcome anyAcceptedRight(std::uint8_t rec, int a, int b, Query& need);
+    Outcome anyAcceptedLeft(std::uint8_t rec, int a, int b, Query& need);
 
     Outcome probe(Recognizer rec, int a, int b, Query& need);
     Outcome resolve(Recognizer rec, int a, int b, Query& need);
@@ -100,7 +117,9 @@ class TermRecognizer {
     TextIndex index_;
     RecognizerMemo memo_;
     std::vector<SideList> sideLists_;
-    std::vector<int> sideListIndex_;  // per two-operand recogniser and position, or -1
+    std::vector<int> sideListIndex_;     // per two-operand recogniser and position, or -1
+    std::vector<RightScan> rightScans_;  // per operator kind and end
+    std::vector<LeftScan> leftScans_;    // per operator kind and start
     std::size_t computed_ = 0;
     std::size_t probes_ = 0;
     std::vector<Frame> stack_;
