@@ -14,9 +14,10 @@ namespace parser {
 // stores its result cell exactly as its routine would, in the chain's order, so every result and
 // every error (its class, and the step raising it) is the routine's. Function steps call their
 // routine. An operator step that repeats an earlier one exactly (same operation on the same
-// cells) copies that step's result: the cells it reads cannot have changed in between. The
-// commonest shapes of two or three steps (k·v ± c, c ± k·v·v) run in one handler, each of their
-// steps still checked and stored in turn.
+// cells, or on numbers of the same value) copies that step's result: the cells it reads cannot
+// have changed in between. The commonest shapes run in one handler: a product with a number and
+// a sum with a number (k·v ± c), and before it v·v, f(v) or a repeated (v ∓ h)·(v ∓ h); each of
+// their steps is still computed, checked and stored in turn.
 class Evaluator {
   public:
     // `cells` are the program's own cells: its numbers and its steps' results.
