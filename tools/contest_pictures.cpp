@@ -10,7 +10,6 @@
 
 #include "ContestCommands.h"
 #include "ContestDialogs.h"
-#include "Fonts.h"
 #include "FunctionEntry.h"
 #include "Pacing.h"
 #include "ScenePacing.h"
@@ -56,11 +55,7 @@ QImage withResults(TForm1& form, const ContestRound& round) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Литерон");
-    fonts::registerSubstitutions();
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("docs");
-    QDir().mkpath(folder);
-    paceByScenesOnly();
+    const QString folder = startPictureTool(argc, argv);
     QApplication::setCursorFlashTime(0);  // the text cursor stands still: every picture the same
     contestcommands::setClock([] { return g_now; });
 

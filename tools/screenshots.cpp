@@ -6,7 +6,6 @@
 #include <QTimer>
 #include <functional>
 
-#include "Fonts.h"
 #include "Pacing.h"
 #include "ScenePacing.h"
 #include "TForm1.h"
@@ -41,11 +40,7 @@ void save(TForm1& form, const QString& folder, const QString& name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Литерон");
-    fonts::registerSubstitutions();
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("docs");
-    QDir().mkpath(folder);
-    paceByScenesOnly();
+    const QString folder = startPictureTool(argc, argv);
 
     const std::vector<std::pair<QString, std::function<void(TForm1&)>>> scenes = {
         {"start-screen", [](TForm1&) {}},

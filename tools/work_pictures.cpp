@@ -11,7 +11,6 @@
 #include <cstdio>
 
 #include "CellPicture.h"
-#include "Fonts.h"
 #include "LetterTemplates.h"
 #include "Pacing.h"
 #include "ScenePacing.h"
@@ -53,11 +52,7 @@ bool printWorksheet(const QString& pdf) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Литерон");
-    fonts::registerSubstitutions();
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("docs");
-    QDir().mkpath(folder);
-    paceByScenesOnly();
+    const QString folder = startPictureTool(argc, argv);
 
     TForm1 form;
     form.show();
