@@ -7,13 +7,9 @@
 #include "Plane.h"
 #include "PlotState.h"
 #include "PreviewDrawing.h"
-#include "Rounding.h"
 #include "TraceLoop.h"
 
 namespace {
-
-// The plane Image10 stands at (697, 86); its centre is the origin of every preview.
-constexpr QPoint kPlaneAt(697, 86);
 
 struct PictureLetter {
     const char* picture;
@@ -51,12 +47,12 @@ QImage paintLetterPicture(const QString& pictureName) {
     for (const ControlRow& row : alphabetControls()) {
         if (pictureName != QLatin1String(row.name)) continue;
         const QPoint at(row.left, row.top);
-        QImage piece = planePicture().copy(QRect(at - kPlaneAt, QSize(row.width, row.height)));
+        QImage piece = planePicture().copy(QRect(at - plane::kAt, QSize(row.width, row.height)));
         const LetterLesson* lesson = findLesson(letter);
         if (!lesson) return piece;  // a letter without its row yet shows the bare plane
         PlotState ps;
-        ps.originX = roundHalfEven(kPlaneAt.x() + plane::kWidth / 2.0);
-        ps.originY = roundHalfEven(kPlaneAt.y() + plane::kHeight / 2.0);
+        ps.originX = plane::kOrigin.x();
+        ps.originY = plane::kOrigin.y();
         QPainter painter(&piece);
         PictureTarget target(painter, at, kPreviewColour);
         for (const PreviewItem& item : lesson->preview)

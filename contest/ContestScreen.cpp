@@ -4,10 +4,10 @@
 #include <QVBoxLayout>
 
 #include "Fonts.h"
+#include "Plane.h"
 
 namespace {
-// The plane Image10 stands at (697, 86), 491 × 484.
-constexpr QRect kPlane(697, 86, 491, 484);
+constexpr QRect kPlane = plane::kRect;
 constexpr QRect kPanel(kPlane.left() + 10, kPlane.top() + 10, kPlane.width() - 20, 84);
 constexpr QRect kClock(kPlane.left() + 10, kPlane.bottom() - 34, kPlane.width() - 20, 26);
 }  // namespace

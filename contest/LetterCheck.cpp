@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "LetterTemplates.h"
+#include "Plane.h"
 #include "PlotState.h"
 #include "Rounding.h"
 #include "StrokeTarget.h"
@@ -15,8 +16,8 @@ namespace lettercheck {
 namespace {
 
 constexpr int kWidth = 1212, kHeight = 731;
-// The centre of the plane Image10 (697, 86, 491 × 484): the origin of templates and graphs.
-constexpr int kOriginX = 942, kOriginY = 328;
+// The centre of the plane Image10: the origin of templates and graphs.
+constexpr int kOriginX = plane::kOrigin.x(), kOriginY = plane::kOrigin.y();
 constexpr double kGraphStep = 0.01;
 // Where a graph's dots can stand: |x| ≤ 2.6 and |y| ≤ 3, mapped.
 constexpr QRect kDrawable(QPoint(kOriginX - 130, kOriginY - 3 - 147),

@@ -13,15 +13,8 @@
 namespace templatepictures {
 namespace {
 
-// The plane Image10 stands at (697, 86); its centre is the origin of every template.
-constexpr QPoint kPlaneAt(697, 86);
 const QColor kGridDots(0, 139, 139);
 constexpr int kDotPitch = 3;
-
-QPoint planeOrigin() {
-    return QPoint(roundHalfEven(kPlaneAt.x() + plane::kWidth / 2.0),
-                  roundHalfEven(kPlaneAt.y() + plane::kHeight / 2.0));
-}
 
 const ControlRow* controlRow(const QString& name) {
     for (const ControlRow& row : functionControls())
@@ -41,7 +34,7 @@ const LetterTemplate* firstUserOf(const QString& grid) {
 QImage gridFrame(QSize size, QPoint at) {
     QImage img(size, QImage::Format_RGB32);
     img.fill(plane::kCyan);
-    const QPoint o = planeOrigin();
+    const QPoint o = plane::kOrigin;
     const int axisRow = o.y() - 3;  // y = 0 of the graphs
     auto dotAt = [&](int x, int y) {
         if (img.rect().contains(x, y)) img.setPixelColor(x, y, kGridDots);
@@ -83,14 +76,14 @@ QImage paintTemplatePicture(const QString& name) {
     const ControlRow* row = controlRow(name);
     if (!letter || !row) return QImage();
     const QPoint at(letter->pictureLeft, letter->pictureTop);
-    QImage piece = planePicture().copy(QRect(at - kPlaneAt, QSize(row->width, row->height)));
+    QImage piece = planePicture().copy(QRect(at - plane::kAt, QSize(row->width, row->height)));
     QPainter painter(&piece);
     // Under the letter, the key's grid frame where the key puts it.
     painter.drawImage(QPoint(letter->gridLeft, letter->gridTop) - at,
                       paintGridFrame(QString::fromUtf8(letter->grid)));
     PlotState ps;
-    ps.originX = planeOrigin().x();
-    ps.originY = planeOrigin().y();
+    ps.originX = plane::kOrigin.x();
+    ps.originY = plane::kOrigin.y();
     PictureTarget target(painter, at, kTemplateColour);
     for (const TraceLoop& loop : letter->loops) runTraceLoop(loop, ps, target, {});
     return piece;
@@ -99,14 +92,14 @@ QImage paintTemplatePicture(const QString& name) {
 void paintTemplate(QPainter& painter, const LetterTemplate* letter) {
     if (!letter) {
         const QImage grid = paintGridFrame("ImRamkaSetka2");
-        painter.drawImage(QPoint(planeOrigin().x(), planeOrigin().y() - grid.height()), grid);
+        painter.drawImage(QPoint(plane::kOrigin.x(), plane::kOrigin.y() - grid.height()), grid);
         return;
     }
     painter.drawImage(QPoint(letter->gridLeft, letter->gridTop),
                       paintGridFrame(QString::fromUtf8(letter->grid)));
     PlotState ps;
-    ps.originX = planeOrigin().x();
-    ps.originY = planeOrigin().y();
+    ps.originX = plane::kOrigin.x();
+    ps.originY = plane::kOrigin.y();
     PictureTarget target(painter, QPoint(0, 0), kTemplateColour);
     for (const TraceLoop& loop : letter->loops) runTraceLoop(loop, ps, target, {});
 }

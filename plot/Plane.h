@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 
 class Picture;
 
@@ -11,6 +12,12 @@ namespace plane {
 
 inline constexpr int kWidth = 491;
 inline constexpr int kHeight = 484;
+// Where the plane stands on the client surface, and its centre, rounded halves to even: the
+// origin of templates, previews and graphs (942, 328).
+inline constexpr QPoint kAt(697, 86);
+inline constexpr QRect kRect(kAt, QSize(kWidth, kHeight));
+inline constexpr QPoint kOrigin(942, 328);
+static_assert(kOrigin.x() == kAt.x() + kWidth / 2 && kOrigin.y() == kAt.y() + kHeight / 2);
 inline const QColor kCyan{128, 255, 255};
 
 QImage paintPicture();
