@@ -16,6 +16,7 @@
 #include "FunctionState.h"
 #include "GraphList.h"
 #include "GraphTable.h"
+#include "Journal.h"
 #include "LetterTemplates.h"
 #include "Messages.h"
 #include "Pacing.h"
@@ -46,8 +47,38 @@ struct State {
     // What the last scoring check saw, so that checking the same letter again, with nothing
     // changed in between, scores nothing.
     QString scored;
+    // A round an earlier session left unfinished, taken from the journal at start.
+    QString interrupted;
+    int keptGroup = -1;  // whose turn the journal last heard of
+    int ticksSinceKept = 0;
 };
 State g;
+
+const QString kJournalName = "round";
+// While a round runs the journal hears of every score and turn, and of the clock every 5 s.
+constexpr int kTicksBetweenKeeps = 20;
+
+void keepRound() {
+    g.ticksSinceKept = 0;
+    if (!g.running || !g.round) {
+        g.keptGroup = -1;
+        journal::keep(kJournalName, QByteArray());
+        return;
+    }
+    const qint64 now = g.now();
+    g.keptGroup = g.round->currentGroup(now);
+    journal::keep(kJournalName, g.round->saved(now).toUtf8());
+}
+
+void startRunning() {
+    g.running = true;
+    g.scored.clear();
+    g.clock->show();
+    g.clock->raise();
+    g.ticker->start();
+    refreshClock();
+    keepRound();
+}
 
 qint64 steadyNow() {
     static const QDeadlineTimer start = QDeadlineTimer::current();
@@ -106,7 +137,7 @@ QStringList changingCommands() {
 }
 
 QString suggestedFolder() {
-    return QDir::homePath();
+    return worksaving::defaultFolder();
 }
 
 }  // namespace
@@ -164,6 +195,7 @@ void CheckLetterClick() {
             const int group = g.round->letterBuilt(letter, r.covered, g.now());
             verdict += QString(" Очко группе «%1».").arg(g.round->groupName(group));
             refreshClock();
+            keepRound();
         }
     }
     g.marks->mark(r.uncovered);
@@ -183,12 +215,7 @@ void NewRoundClick() {
         return;
     }
     g.setup = *setup;
-    g.running = true;
-    g.scored.clear();
-    g.clock->show();
-    g.clock->raise();
-    g.ticker->start();
-    refreshClock();
+    startRunning();
 }
 
 void PassTurnClick() {
@@ -198,6 +225,7 @@ void PassTurnClick() {
     }
     g.round->passTurn(g.now());
     refreshClock();
+    keepRound();
 }
 
 void RoundResultsClick() {
@@ -217,7 +245,11 @@ void SaveRoundClick() {
         contestdialogs::dialogs().savePath(QDir(suggestedFolder()).filePath("Итоги раунда.csv"));
     if (path.isEmpty()) return;
     const QString why = worksaving::writeAtomically(path, g.round->table().toUtf8());
-    if (!why.isEmpty()) messages::show("Итоги не сохранены в файл «" + path + "»: " + why);
+    if (!why.isEmpty()) {
+        messages::show("Итоги не сохранены в файл «" + path + "»: " + why);
+        return;
+    }
+    worksaving::rememberFolder(path);
 }
 
 void PrintRoundClick() {
@@ -226,7 +258,8 @@ void PrintRoundClick() {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName("Литерон: итоги раунда");
+    // The name a print to a file starts from: no colon, which a FAT flash drive refuses.
+    printer.setDocName("Литерон — итоги раунда");
     printer.setPageSize(QPageSize(QPageSize::A4));
     if (!contestdialogs::dialogs().print(printer)) return;
     QTextDocument doc;
@@ -242,6 +275,7 @@ void EndRoundClick() {
     g.running = false;
     g.ticker->stop();
     g.clock->hide();
+    keepRound();
     contestdialogs::dialogs().results(*g.round);
 }
 
@@ -260,6 +294,29 @@ bool roundRunning() {
 void refreshClock() {
     if (!g.running || !g.clock) return;
     g.clock->setText(turnText());
+    // A turn that ran out, and the clock now and then, go to the journal.
+    if (g.round->currentGroup(g.now()) != g.keptGroup || ++g.ticksSinceKept >= kTicksBetweenKeeps)
+        keepRound();
+}
+
+QString interruptedRound() {
+    g.interrupted = QString::fromUtf8(journal::kept(kJournalName));
+    // Offered once: a round not taken up now is not offered again.
+    journal::keep(kJournalName, QByteArray());
+    const auto r = ContestRound::restored(g.interrupted, g.now());
+    if (!r) return QString();
+    QStringList scores;
+    for (const ContestRound::Score& s : r->scores())
+        scores << QString("«%1» — %2").arg(s.group).arg(s.lettersBuilt);
+    return QString("букв построено: %1; ход группы «%2»")
+        .arg(scores.join(", "), r->groupName(r->currentGroup(g.now())));
+}
+
+void resumeRound() {
+    auto r = ContestRound::restored(g.interrupted, g.now());
+    if (!r) return;
+    g.round = std::move(r);
+    startRunning();
 }
 
 }  // namespace contestcommands

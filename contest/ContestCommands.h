@@ -34,6 +34,10 @@ ContestRound* round();
 bool roundRunning();
 // Puts the clock right now (the clock's timer does it four times a second).
 void refreshClock();
+// An unfinished round an earlier session kept in the journal, described for the offer at start
+// (empty: none), and taking it up again: the group whose turn it was goes on with the rest of it.
+QString interruptedRound();
+void resumeRound();
 // Takes the verdict and the marks away and lets the letter score again: done by every command
 // that changes the letter.
 void clearCheck();

@@ -87,6 +87,63 @@ QString ContestRound::table() const {
     return out;
 }
 
+namespace {
+const QString kRoundHeader = "literon-round 1";
+}
+
+QString ContestRound::saved(qint64 nowMs) {
+    catchUp(nowMs);
+    QString out = kRoundHeader + "\n";
+    out += QString("limit: %1\ncurrent: %2\nused: %3\n")
+               .arg(limitMs_)
+               .arg(current_)
+               .arg(std::clamp<qint64>(nowMs - turnStartMs_, 0, limitMs_));
+    for (const Score& s : scores_)
+        out += QString("group: %1; %2; %3; %4; %5\n")
+                   .arg(s.lettersBuilt)
+                   .arg(s.timeUsedMs)
+                   .arg(s.coverageSum, 0, 'g', 17)
+                   .arg(s.letters, s.group);
+    return out;
+}
+
+std::unique_ptr<ContestRound> ContestRound::restored(const QString& text, qint64 nowMs) {
+    const QStringList lines = text.split('\n', Qt::SkipEmptyParts);
+    if (lines.size() < 4 + kMinGroups || lines[0] != kRoundHeader) return nullptr;
+    std::unique_ptr<ContestRound> r(new ContestRound);
+    qint64 used = -1;
+    bool ok = true;
+    auto number = [&ok](const QString& line, const char* key) {
+        bool good = line.startsWith(QString(key) + ": ");
+        const qint64 v = good ? line.mid(int(qstrlen(key)) + 2).toLongLong(&good) : 0;
+        ok = ok && good;
+        return v;
+    };
+    r->limitMs_ = number(lines[1], "limit");
+    r->current_ = int(number(lines[2], "current"));
+    used = number(lines[3], "used");
+    for (const QString& line : lines.mid(4)) {
+        // The name comes last: it may hold "; " itself.
+        const QStringList f = line.mid(7).split("; ");
+        if (!line.startsWith("group: ") || f.size() < 5) return nullptr;
+        Score s;
+        bool a = false, b = false, c = false;
+        s.lettersBuilt = f[0].toInt(&a);
+        s.timeUsedMs = f[1].toLongLong(&b);
+        s.coverageSum = f[2].toDouble(&c);
+        s.letters = f[3];
+        s.group = f.mid(4).join("; ");
+        if (!a || !b || !c || s.lettersBuilt < 0 || s.group.isEmpty()) return nullptr;
+        r->scores_.push_back(s);
+    }
+    const int groups = int(r->scores_.size());
+    if (!ok || groups < kMinGroups || groups > kMaxGroups || r->limitMs_ < 1000 ||
+        r->current_ < 0 || r->current_ >= groups || used < 0 || used > r->limitMs_)
+        return nullptr;
+    r->turnStartMs_ = nowMs - used;
+    return r;
+}
+
 QString clockText(qint64 ms) {
     const qint64 seconds = (std::max<qint64>(0, ms) + 999) / 1000;
     return QString("%1:%2")

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 // A contest round between groups of pupils. The groups take turns in the order given; a turn
@@ -49,13 +50,20 @@ class ContestRound {
     // The standings as a table for a spreadsheet (UTF-8, one line per group, separated by ';').
     QString table() const;
 
+    // The round as a text to keep while it runs, and back: the groups with their scores, whose
+    // turn it is and how much of it was used at `nowMs`. A round taken back gives the group whose
+    // turn it was the rest of its turn from `nowMs` on. A text that does not read gives nullptr.
+    QString saved(qint64 nowMs);
+    static std::unique_ptr<ContestRound> restored(const QString& text, qint64 nowMs);
+
   private:
+    ContestRound() = default;
     void catchUp(qint64 nowMs);
 
     std::vector<Score> scores_;
-    qint64 limitMs_;
+    qint64 limitMs_ = 0;
     int current_ = 0;
-    qint64 turnStartMs_;
+    qint64 turnStartMs_ = 0;
 };
 
 // "04:07": minutes and seconds, rounded up to the whole second.

@@ -12,16 +12,6 @@ constexpr QRect kPanel(kPlane.left() + 10, kPlane.top() + 10, kPlane.width() - 2
 constexpr QRect kClock(kPlane.left() + 10, kPlane.bottom() - 34, kPlane.width() - 20, 26);
 }  // namespace
 
-OverSurface::OverSurface(QWidget* self, QWidget* surface, QRect place)
-    : self_(self), surface_(surface), place_(place) {
-    follow();
-}
-
-void OverSurface::follow() {
-    self_->move(surface_->mapTo(surface_->window(), place_.topLeft()));
-    if (self_->width() != place_.width()) self_->resize(place_.width(), self_->height());
-}
-
 CheckPanel::CheckPanel(QWidget* surface) : QFrame(surface->window()), over_(this, surface, kPanel) {
     setObjectName("CheckPanel");
     resize(kPanel.size());

@@ -6,22 +6,10 @@
 #include <QWidget>
 #include <vector>
 
-// What the contest shows over the plane of Function mode. All three stand on the main window
-// over its client surface, not on the surface itself: they cover the canvas's strokes without
-// wiping them, as the surface's own windowed controls would when shown or hidden. Their places
-// are given in the surface's 1212 × 731 coordinates.
+#include "OverSurface.h"
 
-// Keeps a widget at its place over the surface, whatever the menu bar above it takes.
-class OverSurface {
-  public:
-    OverSurface(QWidget* self, QWidget* surface, QRect place);
-    void follow();  // called on every show
-
-  private:
-    QWidget* self_;
-    QWidget* surface_;
-    QRect place_;
-};
+// What the contest shows over the plane of Function mode, standing over the client surface (see
+// OverSurface), at places given in the surface's 1212 × 731 coordinates.
 
 // The check's verdict in plain Russian; a click puts it away.
 class CheckPanel : public QFrame {

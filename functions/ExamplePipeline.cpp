@@ -56,6 +56,7 @@ void emptyEntry(const ExampleLetter& e) {
     list.clear();
     graphTable.graphCount = 0;
     list.hide();
+    graphlist::listChanged(graphlist::ListChange::Emptied);
     ctl(fnctl::kEntryPanel).setVisible(e.keepsEntryOpen);
     if (e.keepsEntryOpen) functionEntry.entryStage = 1;
     ctl(fnctl::kBuildKey).hide();

@@ -24,6 +24,7 @@ inline constexpr char kChangeGraphKey[] = "Label189";  // "Изменить гр
 inline constexpr char kChangeRangeKey[] = "Label190";  // "Сменить параметры"
 inline constexpr char kDeleteAllKey[] = "Label226";    // "Удалить все графики"
 inline constexpr char kWidthNotice[] = "Label225";     // a point outside the letter's width
+inline constexpr char kCommaHint[] = "CommaHint";      // a comma a formula box refused
 inline constexpr char kListPanel[] = "Panel8";         // holds the graph list
 inline constexpr char kGraphList[] = "ListBox1";
 inline constexpr char kSelectedNumber[] = "Label151";  // the number of the graph chosen

@@ -104,6 +104,7 @@ const ControlRow kFunctionControls[] = {
     {"Label174", "label", "Panel4", 368, 37, 100, 28, false, "Не забыть нажать на кнопку ВВОД",
      "font=Arial/11/b; fg=purple; bg=moneygreen"},
     {"Label225", "label", "Panel4", 368, 40, 113, 113, false, "", "font=Times New Roman/13/b; fg=teal; bg=white; wrap"},
+    {"CommaHint", "label", "Panel4", 368, 38, 113, 64, false, "", "font=Arial/11/b; fg=maroon; bg=yellow; wrap"},
 
     // The keypad: digits, sign and the decimal point or comma (one of the two shows at a time).
     {"Panel7", "panel", "Panel4", 96, 228, 273, 213, true, "", "bg=teal"},

@@ -58,6 +58,23 @@ void showPoint(bool point) {
     ctl(fnctl::kCommaKey).setVisible(!point);
 }
 
+// A comma in a formula is a decimal comma copied from a caption ("1,5"): between digits it
+// becomes the point the parser reads. Any other comma is refused, with a hint beside the box.
+QChar formulaComma(QChar c, const QString& before, const QString& after) {
+    if (c != ',') return c;
+    const bool digitBefore = !before.isEmpty() && before.back().isDigit();
+    const bool digitAfter = after.isEmpty() || after.front().isDigit();
+    return digitBefore && digitAfter ? QChar('.') : QChar();
+}
+
+void hintAt(int box) {
+    auto& hint = window::control<Label>(fnctl::kCommaHint);
+    hint.setCaption("Запятую здесь не поставить: дробную часть числа пишут через точку (1.5).");
+    hint.move(hint.x(), edit(box).y());
+    hint.show();
+    hint.raise();
+}
+
 // Only the characters an edit box accepts reach it; each one typed at the end also joins the
 // buffer. Any other edit (Backspace, Delete, caret moves, paste) leaves the buffer equal to the
 // box's text, so a later keypad key appends to what the pupil sees.
@@ -73,6 +90,9 @@ editkeys::Hooks keyHooks(int box) {
                 QWidget& enter = ctl(fnctl::kEnterKey);
                 if (enter.isVisible() && enter.isEnabled()) messages::dispatch(Label132Click);
             },
+        .translate = box <= 2 ? formulaComma : std::function<QChar(QChar, const QString&,
+                                                                    const QString&)>(),
+        .refused = [box](QChar) { hintAt(box); },
     };
 }
 }  // namespace
@@ -83,6 +103,8 @@ QLineEdit& edit(int box) {
 
 bool accepts(int box, QChar c) {
     if (box < 1 || box > 4) return false;
+    // The formulas take a comma only as the point it becomes (formulaComma).
+    if (box <= 2 && c == ',') return false;
     return c == localenumbers::decimalSeparator() || kBoxChars[box - 1].contains(c);
 }
 
@@ -110,6 +132,7 @@ void keypadKey(const char* key) {
 
 void Edit1Change() {
     functionEntry.entryStage = 1;
+    ctl(fnctl::kCommaHint).hide();
     window::control<Label>(fnctl::kSelectedNumber)
         .setCaption(QString::number(graphTable.selectedGraph));
     showPoint(true);
@@ -136,6 +159,7 @@ void Edit1Change() {
 
 void Edit2Change() {
     functionEntry.entryStage = 2;
+    ctl(fnctl::kCommaHint).hide();
     showPoint(true);
     ctl(fnctl::kOperatorBlock).setEnabled(true);
     ctl(fnctl::kEnterKey).setEnabled(true);

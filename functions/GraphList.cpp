@@ -33,6 +33,10 @@ const QString kTooManyPoints =
     "Диапазон переменной больше 200: построены только первые 20000 точек графика.";
 
 int g_lastPoints = 0;
+std::function<void(ListChange)> g_watcher;
+
+// What a list line shows, kept with the line.
+enum ShownRole { kSlotRole = Qt::UserRole, kXRole, kYRole, kStartRole, kEndRole };
 
 QWidget& ctl(const char* name) {
     return window::control(name);
@@ -155,15 +159,42 @@ void rebuildList(const ListSeparators& separators) {
     l.addItem(kListHint);
     for (int k = 1; k <= graphTable.graphCount; ++k) {
         auto* line = new QListWidgetItem(listLine(k, separators), &l);
-        line->setData(Qt::UserRole, k);
+        const GraphSlot& s = graphTable.slot(k);
+        line->setData(kSlotRole, k);
+        line->setData(kXRole, s.xExpr);
+        line->setData(kYRole, s.yExpr);
+        line->setData(kStartRole, s.startValue);
+        line->setData(kEndRole, s.endValue);
     }
+    listChanged(ListChange::Graphs);
+}
+
+std::vector<GraphSlot> shownGraphs() {
+    std::vector<GraphSlot> shown;
+    const QListWidget& l = list();
+    for (int row = 0; row < l.count(); ++row) {
+        const QListWidgetItem& line = *l.item(row);
+        if (!line.data(kSlotRole).isValid()) continue;
+        shown.push_back(GraphSlot{line.data(kXRole).toString(), line.data(kYRole).toString(),
+                                  line.data(kStartRole).toDouble(),
+                                  line.data(kEndRole).toDouble()});
+    }
+    return shown;
+}
+
+void setListWatcher(std::function<void(ListChange)> watcher) {
+    g_watcher = std::move(watcher);
+}
+
+void listChanged(ListChange change) {
+    if (g_watcher) g_watcher(change);
 }
 
 std::vector<int> listedGraphs() {
     std::vector<int> listed;
     const QListWidget& l = list();
     for (int row = 0; row < l.count(); ++row)
-        if (const QVariant k = l.item(row)->data(Qt::UserRole); k.isValid())
+        if (const QVariant k = l.item(row)->data(kSlotRole); k.isValid())
             listed.push_back(k.toInt());
     return listed;
 }
@@ -280,6 +311,7 @@ void Label154Click() {
     if (k >= 0 && k < list().count()) delete list().takeItem(k);
     redrawAll(k);
     ctl(fnctl::kDeleteGraphKey).hide();
+    listChanged(ListChange::Graphs);
 }
 
 void Label226Click() {
@@ -289,6 +321,7 @@ void Label226Click() {
     ctl(fnctl::kDeleteAllKey).hide();
     erasePlane();
     functionEntry.entryBuffer.clear();
+    listChanged(ListChange::Emptied);
 }
 
 void Label225Click() {
@@ -302,6 +335,7 @@ void Label225Click() {
         --graphTable.graphCount;
     }
     ctl(fnctl::kWidthNotice).hide();
+    listChanged(ListChange::Graphs);
 }
 
 void bind() {

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <vector>
+
+#include "GraphTable.h"
 
 // The graph list and the plotting of Function mode: building a graph from the four entries,
 // the list of the letter's graphs, selecting, changing and deleting graphs, and the redraw of a
@@ -38,7 +41,16 @@ void rebuildList(const ListSeparators& separators = {});
 // The slots of the graphs the list shows, in its order. A graph deleted from the list stays in
 // its slot until the list is rebuilt, but is no longer listed.
 std::vector<int> listedGraphs();
+// The graphs as their list lines show them, in list order: a line keeps the formulas and range
+// it was written with, even where a change that failed has given its slot other texts since.
+std::vector<GraphSlot> shownGraphs();
 QString listLine(int k, const ListSeparators& separators = {});
+
+// Every change of the list is reported: graphs built, changed or deleted, or the list emptied (a
+// new letter, an example begun, "Удалить все графики"). Keeping work watches it.
+enum class ListChange { Graphs, Emptied };
+void setListWatcher(std::function<void(ListChange)> watcher);
+void listChanged(ListChange change);
 QString rangeText(double v);  // two significant digits, two decimals, the system separator
 
 // The mapped pixel of a point of the function plane: 50 px a unit across, 49 up, the origin

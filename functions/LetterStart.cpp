@@ -6,6 +6,7 @@
 #include "FunctionControlNames.h"
 #include "FunctionEntry.h"
 #include "FunctionState.h"
+#include "GraphList.h"
 #include "GraphTable.h"
 #include "Plane.h"
 #include "PlotState.h"
@@ -25,6 +26,7 @@ void emptyList() {
     list.clear();
     graphTable.graphCount = 0;
     list.hide();
+    graphlist::listChanged(graphlist::ListChange::Emptied);
 }
 
 void hidePrefixLabels() {

@@ -152,15 +152,87 @@ void WindowCanvas::keep(CanvasStroke::Kind kind, QPoint from, QPoint to, QRect b
     strokes_.push_back(CanvasStroke{kind, pen_, std::max(1, width_), brush_, from, to, bounds, {}});
 }
 
+namespace {
+
+// The part of a segment inside a rectangle (Liang and Barsky's clipping); false when none is.
+bool clipSegment(QLineF& l, const QRectF& r) {
+    double t0 = 0, t1 = 1;
+    const double dx = l.dx(), dy = l.dy();
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {l.x1() - r.left(), r.right() - l.x1(), l.y1() - r.top(),
+                        r.bottom() - l.y1()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    l = QLineF(l.pointAt(t0), l.pointAt(t1));
+    return true;
+}
+
+// A stroke of which a repaint wiped a part, drawn as vectors. Some vector formats (SVG) ignore a
+// painter's clip, so the remaining part is cut out geometrically: the outline in pieces inside
+// the rectangles still showing, with flat ends where it was cut and round ones where it ends.
+void paintCutStroke(QPainter& p, const CanvasStroke& s, const QRegion& showing) {
+    std::vector<QLineF> outline;
+    std::vector<QPointF> ends;
+    if (s.kind == CanvasStroke::Line) {
+        outline.emplace_back(s.from, s.to);
+        ends = {QPointF(s.from), QPointF(s.to)};
+    } else {
+        const QRectF box = QRectF(QRect(s.from, s.to - QPoint(1, 1)).normalized());
+        constexpr int kPieces = 180;
+        for (int i = 0; i < kPieces; ++i) {
+            auto at = [&](int k) {
+                const double a = 2 * M_PI * k / kPieces;
+                return QPointF(box.center().x() + box.width() / 2 * std::cos(a),
+                               box.center().y() + box.height() / 2 * std::sin(a));
+            };
+            outline.emplace_back(at(i), at(i + 1));
+        }
+    }
+    QPen pen = strokePen(s.pen, s.width);
+    pen.setCapStyle(Qt::FlatCap);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    for (const QLineF& whole : outline)
+        for (const QRect& r : showing) {
+            QLineF piece = whole;
+            if (clipSegment(piece, QRectF(r)) && piece.length() > 0) p.drawLine(piece);
+        }
+    p.setPen(Qt::NoPen);
+    p.setBrush(s.pen);
+    for (QPointF end : ends)
+        if (showing.contains(end.toPoint())) p.drawEllipse(end, s.width / 2.0, s.width / 2.0);
+}
+
+}  // namespace
+
 void WindowCanvas::paintStrokes(QPainter& p, const QRect& area, double rasterScale) const {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, rasterScale <= 0);
     for (const CanvasStroke& s : strokes_) {
         if (!s.bounds.intersects(area)) continue;
-        if (s.erased.isEmpty())
+        if (s.erased.isEmpty()) {
             p.setClipRect(area);
-        else
-            p.setClipRegion(QRegion(area) - s.erased);
+        } else {
+            const QRegion showing = QRegion(area) - s.erased;
+            if (rasterScale <= 0 && s.kind != CanvasStroke::Dot) {
+                p.setClipping(false);
+                paintCutStroke(p, s, showing & s.bounds);
+                continue;
+            }
+            // A dot whose centre was wiped is gone from a vector picture, clip or no clip.
+            if (rasterScale <= 0 && !showing.contains(s.to)) continue;
+            p.setClipRegion(showing);
+        }
         if (s.kind == CanvasStroke::Dot) {
             p.setPen(Qt::NoPen);
             p.setBrush(s.pen);

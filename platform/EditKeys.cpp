@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScopeGuard>
 
 namespace editkeys {
 namespace {
@@ -27,10 +28,24 @@ class Filter : public QObject {
 
     // Pasted text, from the keys or the menu: the characters the box takes, at the caret.
     void paste() {
+        const QString clip = QGuiApplication::clipboard()->text();
+        const QString before = textBeforeCaret(), after = textAfterCaret();
         QString taken;
-        for (QChar c : QGuiApplication::clipboard()->text())
-            if (!c.isNonCharacter() && c.category() != QChar::Other_Control && hooks_.accepts(c))
-                taken += c;
+        QChar refused;
+        for (qsizetype i = 0; i < clip.size(); ++i) {
+            QChar c = clip.at(i);
+            if (c.isNonCharacter() || c.category() == QChar::Other_Control) continue;
+            const QChar typed = c;
+            if (!translated(c, before + taken, clip.mid(i + 1) + after, false)) {
+                refused = typed;
+                continue;
+            }
+            if (hooks_.accepts(c)) taken += c;
+        }
+        // The refusal is told after the box has changed, so that it stays in sight.
+        const auto tell = qScopeGuard([&] {
+            if (!refused.isNull() && hooks_.refused) hooks_.refused(refused);
+        });
         if (taken.isEmpty()) return;
         edit_->insert(taken);
         hooks_.edited();
@@ -60,6 +75,28 @@ class Filter : public QObject {
     }
 
   private:
+    QString textBeforeCaret() const {
+        const int at = edit_->hasSelectedText() ? edit_->selectionStart() : edit_->cursorPosition();
+        return edit_->text().left(at);
+    }
+    QString textAfterCaret() const {
+        const int at = edit_->hasSelectedText()
+                           ? edit_->selectionStart() + int(edit_->selectedText().size())
+                           : edit_->cursorPosition();
+        return edit_->text().mid(at);
+    }
+    // Applies the box's translation to `c`; false when the box refuses it.
+    bool translated(QChar& c, const QString& before, const QString& after, bool tell = true) {
+        if (!hooks_.translate) return true;
+        const QChar to = hooks_.translate(c, before, after);
+        if (to.isNull()) {
+            if (tell && hooks_.refused) hooks_.refused(c);
+            return false;
+        }
+        c = to;
+        return true;
+    }
+
     struct State {
         QString text;
         int caret;
@@ -89,9 +126,20 @@ class Filter : public QObject {
         }
         const QString text = k->text();
         if (text.size() == 1 && text.at(0).category() != QChar::Other_Control) {
-            if (!hooks_.accepts(text.at(0))) return true;
-            if (edit_->cursorPosition() == edit_->text().size() && !edit_->hasSelectedText()) {
-                hooks_.appended(text.at(0));
+            QChar c = text.at(0);
+            if (!translated(c, textBeforeCaret(), textAfterCaret())) return true;
+            if (!hooks_.accepts(c)) return true;
+            const bool atEnd =
+                edit_->cursorPosition() == edit_->text().size() && !edit_->hasSelectedText();
+            if (c != text.at(0)) {
+                // The box takes another character than the key's: it is put in here.
+                if (atEnd) hooks_.appended(c);
+                edit_->insert(QString(c));
+                if (!atEnd) hooks_.edited();
+                return true;
+            }
+            if (atEnd) {
+                hooks_.appended(c);
                 return false;  // the box inserts it as usual
             }
         } else if (!text.isEmpty() && k->key() != Qt::Key_Backspace && k->key() != Qt::Key_Delete &&

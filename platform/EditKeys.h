@@ -2,7 +2,8 @@
 
 #include <functional>
 
-class QChar;
+#include <QString>
+
 class QLineEdit;
 
 // The keyboard in an edit box whose characters are filtered, as a pupil expects of any text box:
@@ -22,6 +23,10 @@ struct Hooks {
     std::function<void()> edited;
     // Enter or Return in the box.
     std::function<void()> enter;
+    // Optional: the character a typed or pasted one becomes, given the text before and after it;
+    // a null QChar refuses it, and `refused` is told (a refusal is never silent).
+    std::function<QChar(QChar c, const QString& before, const QString& after)> translate;
+    std::function<void(QChar)> refused;
 };
 
 void filter(QLineEdit* edit, Hooks hooks);

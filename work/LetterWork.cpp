@@ -40,6 +40,12 @@ Graph graphOf(const GraphSlot& s) {
     return Graph{utf8(s.xExpr), utf8(s.yExpr), s.startValue, s.endValue};
 }
 
+// A build that failed (a formula that did not compile, a range that did not read) leaves a list
+// line without formulas; such a line is not a graph, and a work file keeps none.
+bool builtRow(const GraphSlot& s) {
+    return !s.xExpr.isEmpty() && !s.yExpr.isEmpty();
+}
+
 Graph graphOf(const ExampleGraph& g) {
     return Graph{g.x, g.y, g.start, g.end};
 }
@@ -141,15 +147,23 @@ bool functionModeShown() {
     return window::control(fnctl::kLetterPanel).isVisible();
 }
 
+int leftOutRows() {
+    int rows = 0;
+    for (const GraphSlot& s : graphlist::shownGraphs())
+        if (!builtRow(s)) ++rows;
+    return rows;
+}
+
 bool canSave() {
     return letterBeginning.kind != LetterBeginning::None && functionModeShown() &&
-           !graphlist::listedGraphs().empty();
+           int(graphlist::shownGraphs().size()) > leftOutRows();
 }
 
 Work current(const QString& comment) {
     Work w;
     w.comment = utf8(comment);
-    for (int k : graphlist::listedGraphs()) w.graphs.push_back(graphOf(graphTable.slot(k)));
+    for (const GraphSlot& s : graphlist::shownGraphs())
+        if (builtRow(s)) w.graphs.push_back(graphOf(s));
     const LetterBeginning& b = letterBeginning;
     w.letter = b.kind == LetterBeginning::Blank ? std::string() : utf8(QString(b.letter));
     w.begin = b.kind == LetterBeginning::Blank ? Work::Begin::Blank : Work::Begin::Key;
@@ -181,6 +195,13 @@ QString openingProblem(const Work& w) {
     }
     for (std::size_t k = 0; k < w.graphs.size(); ++k) {
         const Graph& g = w.graphs[k];
+        for (const std::string& text : {g.x, g.y})
+            if (text.find(',') != std::string::npos)
+                return QString(
+                           "в графике %1 в выражении «%2» стоит запятая, а в формулах дробную "
+                           "часть числа пишут через точку (1.5).")
+                    .arg(k + 1)
+                    .arg(qs(text));
         for (int box : {1, 2})
             if (!functionentry::reachable(box, qs(box == 1 ? g.x : g.y)))
                 return QString(

@@ -17,9 +17,12 @@ bool functionModeShown();
 // Whether there is work to save: Function mode on screen, a letter begun, a graph in the list.
 bool canSave();
 
-// The work on screen. An example whose graphs were changed in a way opening cannot repeat is
-// saved as its letter's template with all the graphs.
+// The work on screen: the graphs as the list shows them. A line left by a failed build (no
+// formulas) is not a graph and is left out. An example whose graphs were changed in a way opening
+// cannot repeat is saved as its letter's template with all the graphs.
 workfile::Work current(const QString& comment);
+// How many lines of failed builds the list shows (left out of the work).
+int leftOutRows();
 
 // Why the screen cannot open a work that reads well (a letter without a key, a text the keys
 // cannot type, an example changed where it cannot be), in Russian; empty when it can.

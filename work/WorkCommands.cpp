@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QPrinter>
@@ -12,16 +13,20 @@
 #include <algorithm>
 
 #include "CellPicture.h"
+#include "FunctionControlNames.h"
 #include "FunctionState.h"
 #include "GraphList.h"
 #include "GraphTable.h"
+#include "Journal.h"
 #include "LetterTemplates.h"
 #include "Messages.h"
+#include "Surface.h"
 #include "Window.h"
 #include "WorkDialogs.h"
 #include "WorkFile.h"
 #include "WorkPrint.h"
 #include "WorkSaving.h"
+#include "WorkScreen.h"
 
 namespace workcommands {
 namespace {
@@ -29,27 +34,35 @@ namespace {
 const window::MenuCommand kCommands[] = {
     {"OpenWork", "Ctrl+O", OpenWorkClick},
     {"SaveWork", "Ctrl+S", SaveWorkClick},
+    {"SaveWorkAs", "Ctrl+Shift+S", SaveWorkAsClick},
     {"SavePicture", "Ctrl+E", SavePictureClick},
     {"PrintWork", "Ctrl+P", PrintWorkClick},
 };
 
 Screen g_screen;
 
-// What the commands remember between uses: the folder last used, and the comment of the last
-// work, offered again at the next save.
+// What the commands remember between uses: the file of the work on screen, and the comment of
+// the last work, offered again at the next save.
 struct Memory {
-    QString folder;
+    QString file;
     QString comment;
+    QString note;
 };
 Memory g_memory;
+SaveNote* g_note = nullptr;
+RecoveryOffer* g_offer = nullptr;
 
 QString folder() {
-    if (!g_memory.folder.isEmpty()) return g_memory.folder;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return worksaving::defaultFolder();
 }
 
 void remember(const QString& path) {
-    g_memory.folder = QFileInfo(path).absolutePath();
+    worksaving::rememberFolder(path);
+}
+
+void say(const QString& text) {
+    g_memory.note = text;
+    if (g_note) g_note->say(text);
 }
 
 bool workingScreen() {
@@ -70,7 +83,7 @@ QString letterName() {
 QString suggestedName(const QString& suffix) {
     const QString letter = letterName();
     const QString base = letter.isEmpty() ? QString("Литерон") : "Буква " + letter;
-    return QDir(folder()).filePath(base + "." + suffix);
+    return QDir(folder()).filePath(worksaving::safeFileName(base) + "." + suffix);
 }
 
 // "Литерон. Буква «П»", "Рабочий лист. Буква без шаблона", or the program's name alone outside
@@ -85,9 +98,12 @@ QString heading(bool worksheet) {
 QStringList formulas() {
     QStringList lines;
     if (!letterwork::functionModeShown()) return lines;
-    for (int k : graphlist::listedGraphs()) {
-        const GraphSlot& s = graphTable.slot(k);
-        lines << workprint::formulaLine(k, s.xExpr, s.yExpr, letterwork::typedNumber(s.startValue),
+    const std::vector<int> listed = graphlist::listedGraphs();
+    const std::vector<GraphSlot> shown = graphlist::shownGraphs();
+    for (std::size_t i = 0; i < shown.size() && i < listed.size(); ++i) {
+        const GraphSlot& s = shown[i];
+        lines << workprint::formulaLine(listed[i], s.xExpr, s.yExpr,
+                                        letterwork::typedNumber(s.startValue),
                                         letterwork::typedNumber(s.endValue));
     }
     return lines;
@@ -109,12 +125,20 @@ QString fileName(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
-// The class that refreshes the items before a key is tried as a shortcut.
+// Refreshes the items before a key is tried as a shortcut. The menus' shortcuts work whatever
+// has the focus: an edit box does not keep them for itself (a line edit takes Ctrl+E as "end of
+// line" on this desktop, Ctrl+P as "previous line").
 class ShortcutWatch : public QObject {
   public:
     using QObject::QObject;
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::ShortcutOverride) refresh();
+        if (e->type() != QEvent::ShortcutOverride) return false;
+        refresh();
+        const QKeySequence pressed(static_cast<QKeyEvent*>(e)->keyCombination());
+        ClientSurface* surface = ClientSurface::current();
+        if (!surface || !surface->window()) return false;
+        for (const QAction* a : surface->window()->findChildren<QAction*>())
+            if (!a->shortcut().isEmpty() && a->shortcut() == pressed) return true;
         return false;
     }
 };
@@ -124,11 +148,16 @@ class ShortcutWatch : public QObject {
 void refresh() {
     window::menuItem("OpenWork").setEnabled(true);
     window::menuItem("SaveWork").setEnabled(letterwork::canSave());
+    window::menuItem("SaveWorkAs").setEnabled(letterwork::canSave());
+    window::menuItem("RecentWorks").setEnabled(journal::enabled());
     window::menuItem("SavePicture").setEnabled(workingScreen());
     window::menuItem("PrintWork").setEnabled(workingScreen());
 }
 
-void openPath(const QString& path) {
+namespace {
+
+// Opens a work file; a journal entry keeps no file of its own and leaves the folder as it was.
+void openWork(const QString& path, bool journalEntry) {
     const QFileInfo info(path);
     auto refuse = [&](const QString& why) {
         messages::show("Файл «" + info.fileName() + "» не открыт: " + why);
@@ -149,10 +178,105 @@ void openPath(const QString& path) {
     if (!read.work) return refuse(QString::fromStdString(read.message()));
     const QString problem = letterwork::openingProblem(*read.work);
     if (!problem.isEmpty()) return refuse(problem);
-    remember(path);
+    if (!journalEntry) remember(path);
     g_memory.comment = QString::fromStdString(read.work->comment);
-    if (!letterwork::replay(*read.work, g_screen.steps))
+    if (!letterwork::replay(*read.work, g_screen.steps)) {
         messages::show("Открытие файла «" + info.fileName() + "» прервано.");
+        return;
+    }
+    if (journalEntry) return;
+    g_memory.file = path;
+    journal::markSaved(*read.work);
+}
+
+// Writes the work on screen into `path`. A work that would not open again is a fault of the
+// writer, not of the pupil: every state the screen reaches is one a file can keep.
+bool saveTo(const QString& path, const QString& comment) {
+    const workfile::Work work = letterwork::current(plainComment(comment));
+    const std::string bytes = workfile::write(work);
+    const workfile::ReadResult check = workfile::read(bytes);
+    if (!check.work && check.error != workfile::Error::TooLarge) {
+        messages::showInternal("рабочий файл «" + fileName(path) + "» не открылся бы: " +
+                               QString::fromStdString(check.message()));
+        return false;
+    }
+    const QString why =
+        check.work ? worksaving::writeAtomically(path, QByteArray::fromStdString(bytes))
+                   : "работа больше 8 МБ, такой рабочий файл не открылся бы.";
+    if (!why.isEmpty()) {
+        messages::show("Работа не сохранена в файл «" + fileName(path) + "»: " + why);
+        return false;
+    }
+    remember(path);
+    g_memory.file = path;
+    g_memory.comment = plainComment(comment);
+    journal::markSaved(work);
+    QString note = "Работа сохранена: «" + fileName(path) + "».";
+    if (const int left = letterwork::leftOutRows())
+        note += QString(" Пустых строк неудачных построений не записано: %1.").arg(left);
+    say(note);
+    return true;
+}
+
+void listChanged(graphlist::ListChange change) {
+    if (change == graphlist::ListChange::Emptied) {
+        g_memory.file.clear();
+        journal::closeWork();
+        return;
+    }
+    journal::workChanged(letterwork::current(plainComment(g_memory.comment)));
+}
+
+void fillRecentMenu(QMenu& menu) {
+    menu.clear();
+    const std::vector<journal::Entry> works = journal::recent();
+    if (works.empty()) menu.addAction("Журнал работ пуст")->setEnabled(false);
+    for (const journal::Entry& e : works) {
+        const QString path = e.path;
+        QObject::connect(menu.addAction(journal::caption(e)), &QAction::triggered, &menu,
+                         [path] { messages::dispatch([&] { openJournalEntry(path); }); });
+    }
+}
+
+// The offer goes once work begins on the plane.
+class PlaneWatch : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Show && g_offer) g_offer->hide();
+        return false;
+    }
+};
+
+}  // namespace
+
+void openPath(const QString& path) {
+    openWork(path, false);
+}
+
+void openJournalEntry(const QString& path) {
+    openWork(path, true);
+}
+
+QString workFile() {
+    return g_memory.file;
+}
+
+QString lastNote() {
+    return g_memory.note;
+}
+
+void offerRecovery(const QString& round, std::function<void()> resumeRound) {
+    const std::optional<journal::Entry> work = journal::unsavedFromLastSession();
+    journal::startSession();
+    if (!g_offer || (!work && round.isEmpty())) return;
+    QString workText;
+    std::function<void()> continueWork;
+    if (work) {
+        workText = journal::caption(*work);
+        continueWork = [path = work->path] { openJournalEntry(path); };
+    }
+    g_offer->offer(workText, continueWork, round, std::move(resumeRound));
 }
 
 QString workFileArgument(const QStringList& arguments) {
@@ -168,22 +292,17 @@ void OpenWorkClick() {
 
 void SaveWorkClick() {
     if (!letterwork::canSave()) return;
-    const auto choice = workdialogs::dialogs().savePath(suggestedName("literon"), g_memory.comment);
+    if (g_memory.file.isEmpty()) return SaveWorkAsClick();
+    saveTo(g_memory.file, g_memory.comment);
+}
+
+void SaveWorkAsClick() {
+    if (!letterwork::canSave()) return;
+    const QString suggested =
+        g_memory.file.isEmpty() ? suggestedName("literon") : g_memory.file;
+    const auto choice = workdialogs::dialogs().savePath(suggested, g_memory.comment);
     if (!choice) return;
-    const workfile::Work work = letterwork::current(plainComment(choice->comment));
-    const std::string bytes = workfile::write(work);
-    // Never a file that would not open again: one that, say, many long formulas made larger than
-    // a work file may be.
-    const workfile::ReadResult check = workfile::read(bytes);
-    const QString why =
-        check.work ? worksaving::writeAtomically(choice->path, QByteArray::fromStdString(bytes))
-                   : "такой файл не открылся бы: " + QString::fromStdString(check.message());
-    if (!why.isEmpty()) {
-        messages::show("Работа не сохранена в файл «" + fileName(choice->path) + "»: " + why);
-        return;
-    }
-    remember(choice->path);
-    g_memory.comment = choice->comment;
+    saveTo(choice->path, choice->comment);
 }
 
 void SavePictureClick() {
@@ -197,6 +316,7 @@ void SavePictureClick() {
         return;
     }
     remember(choice->path);
+    say("Рисунок сохранён: «" + fileName(choice->path) + "».");
 }
 
 void PrintWorkClick() {
@@ -223,6 +343,18 @@ void bind(const Screen& screen) {
     if (auto* menu = qobject_cast<QMenu*>(any.parent()))
         QObject::connect(menu, &QMenu::aboutToShow, menu, refresh);
     qApp->installEventFilter(new ShortcutWatch(any.parent()));
+    if (auto* file = qobject_cast<QMenu*>(any.parent())) {
+        auto* recent = new QMenu(file);
+        recent->setObjectName("RecentWorksMenu");
+        window::menuItem("RecentWorks").setMenu(recent);
+        QObject::connect(recent, &QMenu::aboutToShow, recent, [recent] { fillRecentMenu(*recent); });
+    }
+    ClientSurface* surface = ClientSurface::current();
+    g_note = new SaveNote(surface);
+    g_offer = new RecoveryOffer(surface);
+    window::control(fnctl::kPlane).installEventFilter(new PlaneWatch(g_offer));
+    g_memory = Memory{};
+    graphlist::setListWatcher(listChanged);
     refresh();
 }
 

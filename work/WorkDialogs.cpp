@@ -50,13 +50,11 @@ std::optional<SaveChoice> askSavePath(const QString& suggested, const QString& c
 std::optional<PictureChoice> askPicture(const QString& suggested) {
     const QStringList filters = {"Рисунок PNG (*.png)", "Документ PDF (*.pdf)",
                                  "Рисунок SVG (*.svg)"};
-    const char* suffixes[] = {"png", "pdf", "svg"};
     QString filter = filters.front();
     const QString path = QFileDialog::getSaveFileName(parentWindow(), "Сохранить рисунок",
                                                       suggested, filters.join(";;"), &filter);
     if (path.isEmpty()) return std::nullopt;
-    const int kind = std::max<qsizetype>(0, filters.indexOf(filter));
-    PictureChoice c{withSuffix(path, suffixes[kind]), static_cast<cellpicture::Format>(kind), 1};
+    PictureChoice c = pictureChoice(path, int(std::max<qsizetype>(0, filters.indexOf(filter))));
     if (c.format == cellpicture::Format::Png) {
         bool ok = false;
         const QStringList scales = {"1×", "2×", "3×", "4×"};
@@ -110,6 +108,15 @@ Replaceable<Dialogs>& seam() {
 }
 
 }  // namespace
+
+PictureChoice pictureChoice(const QString& typedPath, int chosenType) {
+    const char* suffixes[] = {"png", "pdf", "svg"};
+    int kind = std::clamp(chosenType, 0, 2);
+    for (int k = 0; k < 3; ++k)
+        if (QFileInfo(typedPath).suffix().compare(suffixes[k], Qt::CaseInsensitive) == 0) kind = k;
+    return PictureChoice{withSuffix(typedPath, suffixes[kind]), static_cast<cellpicture::Format>(kind),
+                         1};
+}
 
 const Dialogs& dialogs() {
     return seam().get();

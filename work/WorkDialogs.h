@@ -38,6 +38,11 @@ struct Dialogs {
     std::function<std::optional<PrintChoice>(QPrinter& printer, bool worksheetOffered)> print;
 };
 
+// The picture a name typed in the save question asks for, `chosenType` being the type chosen in
+// the question's list (0 PNG, 1 PDF, 2 SVG): a suffix typed with the name wins; a name without
+// one gets the chosen type's.
+PictureChoice pictureChoice(const QString& typedPath, int chosenType);
+
 const Dialogs& dialogs();
 // Tests answer the questions themselves; resetDialogs() brings the desktop's dialogs back.
 void setDialogs(Dialogs d);

@@ -1,10 +1,14 @@
 #include "WorkSaving.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 namespace worksaving {
 namespace {
+
+QString g_folder;
 
 QString reason(const QSaveFile& file) {
     const QFileInfo folder(QFileInfo(file.fileName()).absolutePath());
@@ -37,6 +41,26 @@ QString writeAtomically(const QString& path, const QByteArray& bytes) {
     }
     if (!file.commit()) return reason(file);
     return QString();
+}
+
+QString defaultFolder() {
+    if (!g_folder.isEmpty() && QFileInfo(g_folder).isDir()) return g_folder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+void rememberFolder(const QString& filePath) {
+    g_folder = QFileInfo(filePath).absolutePath();
+}
+
+QString safeFileName(const QString& name) {
+    QString out;
+    for (QChar c : name)
+        out += (c.category() == QChar::Other_Control || QString("<>:\"/\\|?*").contains(c))
+                   ? QChar('-')
+                   : c;
+    while (out.endsWith(' ') || out.endsWith('.')) out.chop(1);
+    return out.isEmpty() ? QString("Литерон") : out;
 }
 
 }  // namespace worksaving
