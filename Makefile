@@ -16,8 +16,9 @@ RUN_PACKAGES := build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libjpeg
                 fonts-liberation fonts-urw-base35
 # What the tests, benchmarks, fuzzing and the format check need on top.
 DEV_PACKAGES := $(RUN_PACKAGES) libgtest-dev libbenchmark-dev libmuparser-dev clang \
-                libclang-rt-14-dev clang-format xvfb xauth poppler-utils
-# (poppler-utils renders the printed worksheet of the docs, tools/work_pictures.)
+                libclang-rt-14-dev clang-format xvfb xauth poppler-utils xdotool
+# (poppler-utils renders the printed worksheet of the docs, tools/work_pictures; xdotool plays a
+# pupil at the real program for tests/screens/recovery.sh.)
 # What building and checking the Debian package needs on top of the program's.
 PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev lintian
 

@@ -24,8 +24,8 @@ int main(int argc, char** argv) {
     // The parser reads locale numbers with the desktop's decimal separator.
     TParser::SetSystemDecimalSeparator(QLocale::system().decimalPoint().toStdString());
     // The journal of works lives in the user's data folder (~/.local/share/Литерон/journal).
-    journal::setFolder(
-        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath("journal"));
+    journal::setFolder(QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                           .filePath("journal"));
     try {
         TForm1 form;
         stage::present(&form, form.pos());

@@ -90,8 +90,8 @@ editkeys::Hooks keyHooks(int box) {
                 QWidget& enter = ctl(fnctl::kEnterKey);
                 if (enter.isVisible() && enter.isEnabled()) messages::dispatch(Label132Click);
             },
-        .translate = box <= 2 ? formulaComma : std::function<QChar(QChar, const QString&,
-                                                                    const QString&)>(),
+        .translate =
+            box <= 2 ? formulaComma : std::function<QChar(QChar, const QString&, const QString&)>(),
         .refused = [box](QChar) { hintAt(box); },
     };
 }

@@ -1,6 +1,7 @@
 // work_pictures [folder]: the pictures of keeping work (docs/ by default): the menu "File" open
-// over an example letter, the cell saved as a PNG at 2×, and a printed worksheet page (printed to
-// PDF, rendered to PNG by pdftoppm). Run offscreen: QT_QPA_PLATFORM=offscreen.
+// over an example letter, the same with "Недавние работы" open on three works of a journal, the
+// cell saved as a PNG at 2×, and a printed worksheet page (printed to PDF, rendered to PNG by
+// pdftoppm). Run offscreen: QT_QPA_PLATFORM=offscreen.
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
@@ -8,9 +9,11 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "CellPicture.h"
+#include "Journal.h"
 #include "LetterTemplates.h"
 #include "Pacing.h"
 #include "ScenePacing.h"
@@ -32,6 +35,55 @@ QImage withFileMenu(TForm1& form) {
     pacing::processPendingEvents();
     QPainter p(&shot);
     p.drawPixmap(QPoint(0, form.menuBar()->height()), file->grab());
+    file->hide();
+    return shot;
+}
+
+// Three works of a day in class, kept in a journal of their own with fixed times, so that the
+// picture is the same at every run.
+void fillJournal(const QString& folder) {
+    journal::setFolder(folder);
+    struct Kept {
+        const char* letter;
+        const char* comment;
+        int graphs;
+        int minute;
+    };
+    const Kept works[] = {{"Н", "", 2, 5}, {"П", "Группа «Ракеты»", 3, 20}, {"Ж", "5 «Б»", 4, 41}};
+    for (const Kept& k : works) {
+        workfile::Work w;
+        w.letter = k.letter;
+        w.comment = k.comment;
+        for (int g = 0; g < k.graphs; ++g) w.graphs.push_back({"0", "x", 0, double(g + 1)});
+        journal::closeWork();
+        journal::workChanged(w);
+    }
+    int i = 0;
+    for (const journal::Entry& e : journal::recent()) {
+        QFile f(e.path);
+        f.open(QIODevice::ReadWrite);
+        f.setFileTime(QDateTime(QDate(2026, 12, 10), QTime(10, works[2 - i++].minute)),
+                      QFileDevice::FileModificationTime);
+    }
+}
+
+// The window with "Файл" and its "Недавние работы" open.
+QImage withRecentWorks(TForm1& form) {
+    QMenu* file = form.findChild<QMenu*>("File1Menu");
+    QMenu* recent = form.findChild<QMenu*>("RecentWorksMenu");
+    emit file->aboutToShow();
+    emit recent->aboutToShow();
+    QImage shot = form.grab().toImage();
+    const QPoint fileAt(0, form.menuBar()->height());
+    file->popup(form.mapToGlobal(fileAt));
+    pacing::processPendingEvents();
+    const QRect item = file->actionGeometry(&form.menuItem("RecentWorks"));
+    recent->popup(form.mapToGlobal(fileAt + item.topRight()));
+    pacing::processPendingEvents();
+    QPainter p(&shot);
+    p.drawPixmap(fileAt, file->grab());
+    p.drawPixmap(fileAt + item.topRight(), recent->grab());
+    recent->hide();
     file->hide();
     return shot;
 }
@@ -63,6 +115,12 @@ int main(int argc, char** argv) {
     form.menuItem("N19").trigger();  // the example "Я"
     pacing::processPendingEvents();
     withFileMenu(form).save(QDir(folder).filePath("file-menu.png"));
+    {
+        QTemporaryDir journalFolder;
+        fillJournal(journalFolder.path());
+        withRecentWorks(form).save(QDir(folder).filePath("recent-works.png"));
+        journal::setFolder(QString());
+    }
     const QString png = QDir(folder).filePath("export-2x.png");
     if (const QString why = cellpicture::write(png, cellpicture::Format::Png, 2); !why.isEmpty()) {
         std::fprintf(stderr, "work_pictures: %s\n", qPrintable(why));

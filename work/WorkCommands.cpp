@@ -32,10 +32,8 @@ namespace workcommands {
 namespace {
 
 const window::MenuCommand kCommands[] = {
-    {"OpenWork", "Ctrl+O", OpenWorkClick},
-    {"SaveWork", "Ctrl+S", SaveWorkClick},
-    {"SaveWorkAs", "Ctrl+Shift+S", SaveWorkAsClick},
-    {"SavePicture", "Ctrl+E", SavePictureClick},
+    {"OpenWork", "Ctrl+O", OpenWorkClick},           {"SaveWork", "Ctrl+S", SaveWorkClick},
+    {"SaveWorkAs", "Ctrl+Shift+S", SaveWorkAsClick}, {"SavePicture", "Ctrl+E", SavePictureClick},
     {"PrintWork", "Ctrl+P", PrintWorkClick},
 };
 
@@ -196,13 +194,13 @@ bool saveTo(const QString& path, const QString& comment) {
     const std::string bytes = workfile::write(work);
     const workfile::ReadResult check = workfile::read(bytes);
     if (!check.work && check.error != workfile::Error::TooLarge) {
-        messages::showInternal("рабочий файл «" + fileName(path) + "» не открылся бы: " +
-                               QString::fromStdString(check.message()));
+        messages::showInternal("рабочий файл «" + fileName(path) +
+                               "» не открылся бы: " + QString::fromStdString(check.message()));
         return false;
     }
-    const QString why =
-        check.work ? worksaving::writeAtomically(path, QByteArray::fromStdString(bytes))
-                   : "работа больше 8 МБ, такой рабочий файл не открылся бы.";
+    const QString why = check.work
+                            ? worksaving::writeAtomically(path, QByteArray::fromStdString(bytes))
+                            : "работа больше 8 МБ, такой рабочий файл не открылся бы.";
     if (!why.isEmpty()) {
         messages::show("Работа не сохранена в файл «" + fileName(path) + "»: " + why);
         return false;
@@ -298,8 +296,7 @@ void SaveWorkClick() {
 
 void SaveWorkAsClick() {
     if (!letterwork::canSave()) return;
-    const QString suggested =
-        g_memory.file.isEmpty() ? suggestedName("literon") : g_memory.file;
+    const QString suggested = g_memory.file.isEmpty() ? suggestedName("literon") : g_memory.file;
     const auto choice = workdialogs::dialogs().savePath(suggested, g_memory.comment);
     if (!choice) return;
     saveTo(choice->path, choice->comment);
@@ -347,7 +344,8 @@ void bind(const Screen& screen) {
         auto* recent = new QMenu(file);
         recent->setObjectName("RecentWorksMenu");
         window::menuItem("RecentWorks").setMenu(recent);
-        QObject::connect(recent, &QMenu::aboutToShow, recent, [recent] { fillRecentMenu(*recent); });
+        QObject::connect(recent, &QMenu::aboutToShow, recent,
+                         [recent] { fillRecentMenu(*recent); });
     }
     ClientSurface* surface = ClientSurface::current();
     g_note = new SaveNote(surface);

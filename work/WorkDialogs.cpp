@@ -114,8 +114,8 @@ PictureChoice pictureChoice(const QString& typedPath, int chosenType) {
     int kind = std::clamp(chosenType, 0, 2);
     for (int k = 0; k < 3; ++k)
         if (QFileInfo(typedPath).suffix().compare(suffixes[k], Qt::CaseInsensitive) == 0) kind = k;
-    return PictureChoice{withSuffix(typedPath, suffixes[kind]), static_cast<cellpicture::Format>(kind),
-                         1};
+    return PictureChoice{withSuffix(typedPath, suffixes[kind]),
+                         static_cast<cellpicture::Format>(kind), 1};
 }
 
 const Dialogs& dialogs() {

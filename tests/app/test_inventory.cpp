@@ -74,7 +74,7 @@ class InventoryTest : public QObject {
 
     void tableSizes() {
         QCOMPARE(alphabetControls().size(), std::size_t(143));
-        QCOMPARE(functionControls().size(), std::size_t(115));
+        QCOMPARE(functionControls().size(), std::size_t(116));
         QCOMPARE(textControls().size(), std::size_t(33));
     }
 

@@ -134,10 +134,12 @@ class MainWindowTest : public QObject {
         };
         // Keeping work stands between the start and the exit.
         QCOMPARE(items("File1"),
-                 QStringList({"N9=Старт", "OpenWork=Открыть…", "SaveWork=Сохранить…",
+                 QStringList({"N9=Старт", "OpenWork=Открыть…", "SaveWork=Сохранить",
+                              "SaveWorkAs=Сохранить как…", "RecentWorks=Недавние работы",
                               "SavePicture=Сохранить рисунок…", "PrintWork=Печать…", "N10=Выход"}));
         QCOMPARE(f.form().menuItem("OpenWork").shortcut(), QKeySequence("Ctrl+O"));
         QCOMPARE(f.form().menuItem("SaveWork").shortcut(), QKeySequence("Ctrl+S"));
+        QCOMPARE(f.form().menuItem("SaveWorkAs").shortcut(), QKeySequence("Ctrl+Shift+S"));
         QCOMPARE(f.form().menuItem("SavePicture").shortcut(), QKeySequence("Ctrl+E"));
         QCOMPARE(f.form().menuItem("PrintWork").shortcut(), QKeySequence("Ctrl+P"));
         QCOMPARE(items("N4"), QStringList({"N6=Алфавит", "N7=Ввод текста", "N8=Ввод функций"}));

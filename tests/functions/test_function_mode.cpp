@@ -87,7 +87,8 @@ class FunctionModeTest : public QObject {
     void keyFiltersOfTheBoxes() {
         FunctionScreen f;
         typeText(&f.edit(1), "sin(x)^Q2,5");
-        QCOMPARE(f.edit(1).text(), QString("sin(x)2,5"));  // "^" and capitals are refused
+        // "^" and capitals are refused; a decimal comma in a formula is the parser's point.
+        QCOMPARE(f.edit(1).text(), QString("sin(x)2.5"));
         QVERIFY(!functionentry::accepts(1, 'q'));
         QVERIFY(functionentry::accepts(2, 'q'));  // "sqrt" can be typed into the second box only
         QVERIFY(functionentry::accepts(2, 'r'));
@@ -260,7 +261,7 @@ class FunctionModeTest : public QObject {
 
     void compileErrorEndsTheBuild() {
         FunctionScreen f;
-        f.build("1,2*x", "x", "0", "1");  // the parser reads numbers with a point
+        f.build("1.2*x+", "x", "0", "1");  // the formula is cut short
         QVERIFY(!f.messages().shown().empty());
         QCOMPARE(f.messages().shown().back().kind, messages::Kind::Error);
         QCOMPARE(graphTable.graphCount, 1);  // already counted

@@ -18,6 +18,7 @@
 #include "ContestDialogs.h"
 #include "ContestRound.h"
 #include "Controls.h"
+#include "Journal.h"
 #include "Pacing.h"
 #include "TForm1.h"
 #include "WorkDialogs.h"
@@ -41,6 +42,9 @@ Monkey::Monkey(TForm1& form, quint64 seed, int events)
         form_.findChildren<QTimer*>(QRegularExpression("^Timer\\d+$"), Qt::FindDirectChildrenOnly);
     answerWorkDialogs();
     answerContestDialogs();
+    // The journal of works is written at every change of the list, as in the program.
+    journal::setFolder(files_.filePath("journal"));
+    journal::startSession();
     for (const QFileInfo& f : QDir(LITERON_PARSER_CORPUS).entryInfoList(QDir::Files, QDir::Name)) {
         QFile seed(f.absoluteFilePath());
         if (seed.open(QIODevice::ReadOnly))
@@ -52,6 +56,7 @@ Monkey::Monkey(TForm1& form, quint64 seed, int events)
 }
 
 Monkey::~Monkey() {
+    journal::setFolder(QString());
     workdialogs::resetDialogs();
     contestdialogs::resetDialogs();
 }

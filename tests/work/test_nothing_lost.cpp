@@ -355,16 +355,16 @@ class NothingLostTest : public QObject {
         f.build("0", "x", "0", "3");
         f.asked.savePath = dir.filePath("П.literon");
         workdialogs::SaveChoice first{f.asked.savePath, "Группа «Ракеты»"};
-        workdialogs::setDialogs(workdialogs::Dialogs{
-            [&](const QString& folder) {
-                f.asked.folderOffered = folder;
-                return QString();
-            },
-            [&](const QString&, const QString&) {
-                ++f.asked.save;
-                return std::optional<workdialogs::SaveChoice>(first);
-            },
-            workdialogs::dialogs().picture, workdialogs::dialogs().print});
+        workdialogs::setDialogs(
+            workdialogs::Dialogs{[&](const QString& folder) {
+                                     f.asked.folderOffered = folder;
+                                     return QString();
+                                 },
+                                 [&](const QString&, const QString&) {
+                                     ++f.asked.save;
+                                     return std::optional<workdialogs::SaveChoice>(first);
+                                 },
+                                 workdialogs::dialogs().picture, workdialogs::dialogs().print});
         f.file("SaveWork");
         QCOMPARE(f.asked.save, 1);
         QVERIFY(!f.form().findChild<QWidget*>("SaveNote")->isHidden());
