@@ -42,8 +42,17 @@ struct Pupil {
             if (file.open(QIODevice::ReadOnly))
                 expressions << QString::fromUtf8(file.readAll()).trimmed();
         }
-        expressions << "2-1.2*x*x" << "0.77+x" << "1-cos(x)" << "2.2+0.75*sin(x)"
-                    << "2.3*abs(x)" << "x" << "0" << "sqrt(x)" << "x^2" << "1/x" << "x/0";
+        expressions << "2-1.2*x*x"
+                    << "0.77+x"
+                    << "1-cos(x)"
+                    << "2.2+0.75*sin(x)"
+                    << "2.3*abs(x)"
+                    << "x"
+                    << "0"
+                    << "sqrt(x)"
+                    << "x^2"
+                    << "1/x"
+                    << "x/0";
     }
     QString pick(const QStringList& from) {
         return from.at(int(random.bounded(quint32(from.size()))));
@@ -181,9 +190,10 @@ class EveryStateSavesTest : public QObject {
             localenumbers::setDecimalSeparator(QChar());
         }
         workdialogs::resetDialogs();
-        qInfo("%d sessions, %d builds, %d saves opened again; the plane compared %d times, %d "
-              "different; %d messages answered",
-              kSessions, builds, saves, pixelChecks, pixelDifferences, messagesSeen);
+        qInfo(
+            "%d sessions, %d builds, %d saves opened again; the plane compared %d times, %d "
+            "different; %d messages answered",
+            kSessions, builds, saves, pixelChecks, pixelDifferences, messagesSeen);
         QVERIFY(saves >= kSessions);
     }
 };
