@@ -17,6 +17,7 @@
 #include "GraphList.h"
 #include "GraphTable.h"
 #include "Journal.h"
+#include "LetterStart.h"
 #include "LetterTemplates.h"
 #include "Messages.h"
 #include "Pacing.h"
@@ -39,14 +40,19 @@ struct State {
     CheckPanel* panel = nullptr;
     UncoveredMarks* marks = nullptr;
     RoundClock* clock = nullptr;
+    TurnAnnouncement* announcement = nullptr;
     QTimer* ticker = nullptr;
     std::optional<lettercheck::Result> last;
     std::unique_ptr<ContestRound> round;
     bool running = false;
-    contestdialogs::RoundSetup setup{{"Группа 1", "Группа 2"}, 5};
-    // What the last scoring check saw, so that checking the same letter again, with nothing
-    // changed in between, scores nothing.
-    QString scored;
+    contestdialogs::RoundSetup setup{{"Группа 1", "Группа 2"}, 5, QChar(), true};
+    // The turn the room was last told of, its group, and the count of graph builds when it
+    // began: only the graphs built after that count toward its check.
+    int turnSeen = 0;
+    int turnGroup = 0;
+    long long turnBuilds = 0;
+    // The plane still waits to be made ready for the turn (a drawing was under way).
+    bool planePending = false;
     // A round an earlier session left unfinished, taken from the journal at start.
     QString interrupted;
     int keptGroup = -1;  // whose turn the journal last heard of
@@ -70,25 +76,6 @@ void keepRound() {
     journal::keep(kJournalName, g.round->saved(now).toUtf8());
 }
 
-void startRunning() {
-    g.running = true;
-    g.scored.clear();
-    g.clock->show();
-    g.clock->raise();
-    g.ticker->start();
-    refreshClock();
-    keepRound();
-}
-
-qint64 steadyNow() {
-    static const QDeadlineTimer start = QDeadlineTimer::current();
-    return QDeadlineTimer::current().deadline() - start.deadline();
-}
-
-bool functionModeShown() {
-    return window::control(fnctl::kLetterPanel).isVisible();
-}
-
 // The letter whose template is on the plane, or a null QChar.
 QChar templateLetter() {
     const LetterBeginning& b = letterBeginning;
@@ -96,19 +83,62 @@ QChar templateLetter() {
     return lettertemplates::find(b.letter.unicode()) ? b.letter : QChar();
 }
 
-std::vector<GraphSlot> listedGraphs() {
-    std::vector<GraphSlot> graphs;
-    for (int k : graphlist::listedGraphs()) graphs.push_back(graphTable.slot(k));
-    return graphs;
+bool functionModeShown() {
+    return window::control(fnctl::kLetterPanel).isVisible();
 }
 
-// The letter and its graphs as text: the same text twice is the same letter.
-QString fingerprint(QChar letter, const std::vector<GraphSlot>& graphs) {
-    QString f = letter;
-    for (const GraphSlot& s : graphs)
-        f += "\n" + s.xExpr + ";" + s.yExpr + ";" + QString::number(s.startValue, 'g', 17) + ";" +
-             QString::number(s.endValue, 'g', 17);
-    return f;
+// The plane of a new turn: the round's letter, or the letter that was on it, with no graph; a
+// plane without a template loses its graphs. Another mode's plane is left alone: the graphs
+// Function mode keeps from earlier turns are not on the plane when it comes back, and count for
+// nobody.
+void readyPlane() {
+    g.planePending = false;
+    if (!g.running || !functionModeShown()) return;
+    g.marks->hide();
+    const QChar letter = g.round->letter().isNull() ? templateLetter() : g.round->letter();
+    if (const LetterTemplate* t =
+            letter.isNull() ? nullptr : lettertemplates::find(letter.unicode()))
+        lettertemplates::runLetterTemplate(*t);
+    else if (letterBeginning.kind != LetterBeginning::None)
+        letterstart::Label44Click();
+}
+
+// Makes the plane ready unless more event handlers than `running` are under way (a build that a
+// timer or a key interrupted): then the round's timer does it when they have finished.
+void readyPlaneWhenFree(int running) {
+    if (g.planePending && messages::handlersRunning() <= running) messages::dispatch(readyPlane);
+}
+
+// A turn begins: the room is told (the end of a turn with the bell, where the teacher wants
+// it), and the plane is made ready for the group.
+enum class TurnStart { RoundBegins, TurnEnded };
+void beginTurn(const QString& headline, int handlersRunning,
+               TurnStart start = TurnStart::TurnEnded) {
+    ContestRound& r = *g.round;
+    const qint64 now = g.now();
+    g.turnSeen = r.turn(now);
+    g.turnGroup = r.currentGroup(now);
+    g.turnBuilds = graphlist::buildCount();
+    g.planePending = true;
+    g.announcement->announce(headline + "\n" +
+                             QString("Ход группы «%1»").arg(r.groupName(g.turnGroup)));
+    if (g.setup.bell && start == TurnStart::TurnEnded) contestdialogs::dialogs().bell();
+    readyPlaneWhenFree(handlersRunning);
+}
+
+void startRunning(const QString& headline) {
+    g.running = true;
+    g.clock->show();
+    g.clock->raise();
+    g.ticker->start();
+    beginTurn(headline, 1, TurnStart::RoundBegins);
+    refreshClock();
+    keepRound();
+}
+
+qint64 steadyNow() {
+    static const QDeadlineTimer start = QDeadlineTimer::current();
+    return QDeadlineTimer::current().deadline() - start.deadline();
 }
 
 QString turnText() {
@@ -154,6 +184,7 @@ void bind() {
     g.marks = new UncoveredMarks(surface);
     g.panel = new CheckPanel(surface);
     g.clock = new RoundClock(surface);
+    g.announcement = new TurnAnnouncement(surface);
     g.ticker = new QTimer(surface);
     g.ticker->setObjectName("RoundTimer");
     g.ticker->setInterval(250);
@@ -166,7 +197,6 @@ void bind() {
 void clearCheck() {
     if (g.panel) g.panel->hide();
     if (g.marks) g.marks->hide();
-    g.scored.clear();  // a letter built again after a change scores again
 }
 
 void CheckLetterClick() {
@@ -177,31 +207,44 @@ void CheckLetterClick() {
             "на панели букв и постройте графики.");
         return;
     }
-    const std::vector<GraphSlot> graphs = listedGraphs();
+    if (g.running && !g.round->letter().isNull() && letter != g.round->letter()) {
+        messages::show(QString("В этом раунде строят букву «%1»: выберите её на панели букв.")
+                           .arg(g.round->letter()));
+        return;
+    }
+    if (graphlist::graphsOnPlane().empty()) {
+        messages::show("На плоскости нет графиков: постройте хотя бы один график.");
+        return;
+    }
+    // In a round only what the group built in its own turn counts.
+    const std::vector<GraphSlot> graphs =
+        graphlist::graphsOnPlane(g.running ? std::optional(g.turnBuilds) : std::nullopt);
     if (graphs.empty()) {
-        messages::show("На букве ещё нет графиков: постройте хотя бы один график.");
+        const ContestRound& r = *g.round;
+        messages::show(QString("На плоскости нет графиков, которые группа «%1» построила в этот "
+                               "ход, а засчитываются только они.")
+                           .arg(r.groupName(g.turnGroup)));
         return;
     }
     const LetterTemplate& tmpl = *lettertemplates::find(letter.unicode());
     g.last = lettercheck::check(lettercheck::templatePixels(tmpl), lettercheck::graphDots(graphs));
     const lettercheck::Result& r = *g.last;
     QString verdict = lettercheck::verdict(r);
+    int scored = -1;
     if (g.running && r.built) {
-        const QString seen = fingerprint(letter, graphs);
-        if (seen == g.scored) {
-            verdict += " Эта буква уже засчитана.";
-        } else {
-            g.scored = seen;
-            const int group = g.round->letterBuilt(letter, r.covered, g.now());
-            verdict += QString(" Очко группе «%1».").arg(g.round->groupName(group));
-            refreshClock();
-            keepRound();
-        }
+        scored = g.round->letterBuilt(letter, r.covered, g.now());
+        verdict += QString(" Очко группе «%1».").arg(g.round->groupName(scored));
     }
     g.marks->mark(r.uncovered);
     g.marks->setVisible(!r.uncovered.empty());
     g.marks->raise();
     g.panel->showText(lettercheck::summary(letter, r), verdict, r.built);
+    if (scored >= 0) {
+        // The turn has passed on: the next group starts on a plane of its own.
+        beginTurn(QString("Очко группе «%1»!").arg(g.round->groupName(scored)), 1);
+        refreshClock();
+        keepRound();
+    }
 }
 
 void NewRoundClick() {
@@ -214,8 +257,9 @@ void NewRoundClick() {
         messages::show(QString::fromStdString(e.what()));
         return;
     }
+    g.round->setLetter(setup->letter);
     g.setup = *setup;
-    startRunning();
+    startRunning("Раунд начался");
 }
 
 void PassTurnClick() {
@@ -224,6 +268,7 @@ void PassTurnClick() {
         return;
     }
     g.round->passTurn(g.now());
+    beginTurn("Ход передан", 1);
     refreshClock();
     keepRound();
 }
@@ -272,9 +317,12 @@ void EndRoundClick() {
         messages::show("Раунд не идёт.");
         return;
     }
+    if (!contestdialogs::dialogs().confirmEnd()) return;
     g.running = false;
+    g.planePending = false;
     g.ticker->stop();
     g.clock->hide();
+    g.announcement->hide();
     keepRound();
     contestdialogs::dialogs().results(*g.round);
 }
@@ -293,6 +341,10 @@ bool roundRunning() {
 
 void refreshClock() {
     if (!g.running || !g.clock) return;
+    if (g.round->turn(g.now()) != g.turnSeen)
+        beginTurn(QString("Время группы «%1» вышло").arg(g.round->groupName(g.turnGroup)), 0);
+    else
+        readyPlaneWhenFree(0);
     g.clock->setText(turnText());
     // A turn that ran out, and the clock now and then, go to the journal.
     if (g.round->currentGroup(g.now()) != g.keptGroup || ++g.ticksSinceKept >= kTicksBetweenKeeps)
@@ -316,7 +368,7 @@ void resumeRound() {
     auto r = ContestRound::restored(g.interrupted, g.now());
     if (!r) return;
     g.round = std::move(r);
-    startRunning();
+    startRunning("Раунд продолжается");
 }
 
 }  // namespace contestcommands

@@ -17,8 +17,9 @@ void bind();
 // empty function brings the steady clock back.
 void setClock(std::function<qint64()> now);
 
-// Checks the letter on screen and shows the verdict; during a round a built letter scores, once
-// until the letter changes. Where there is nothing to check the pupil is told why.
+// Checks the letter on screen and shows the verdict; during a round a letter built of graphs the
+// group built in its own turn scores, and the turn passes on. Where there is nothing to check
+// the pupil is told why.
 void CheckLetterClick();
 void NewRoundClick();
 void PassTurnClick();
@@ -38,8 +39,7 @@ void refreshClock();
 // (empty: none), and taking it up again: the group whose turn it was goes on with the rest of it.
 QString interruptedRound();
 void resumeRound();
-// Takes the verdict and the marks away and lets the letter score again: done by every command
-// that changes the letter.
+// Takes the verdict and the marks away: done by every command that changes the letter.
 void clearCheck();
 
 }  // namespace contestcommands

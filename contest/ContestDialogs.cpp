@@ -1,19 +1,24 @@
 #include "ContestDialogs.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "ContestRound.h"
+#include "LetterTemplates.h"
 #include "Replaceable.h"
 
 namespace contestdialogs {
@@ -41,8 +46,34 @@ std::optional<RoundSetup> askNewRound(const RoundSetup& last) {
     minutes->setSuffix(" мин");
     minutes->setValue(last.minutesPerTurn);
     form->addRow("Время хода:", minutes);
+    auto* letter = new QComboBox;
+    letter->setObjectName("RoundLetter");
+    letter->addItem("выбирает группа");
+    for (const LetterTemplate& t : lettertemplates::rows()) {
+        const QChar c(t.letter);
+        if (letter->findText(c) < 0) letter->addItem(c);
+    }
+    if (!last.letter.isNull()) letter->setCurrentText(last.letter);
+    form->addRow("Буква раунда:", letter);
+    auto* bell = new QCheckBox("Звонок в конце хода");
+    bell->setObjectName("RoundBell");
+    bell->setChecked(last.bell);
+    form->addRow("", bell);
     layout->addLayout(form);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QString items;
+    for (const QString& rule : ContestRound::rules())
+        items += "<li>" + rule.toHtmlEscaped() + "</li>";
+    auto* rules = new QLabel("<b>Правила раунда</b><ul>" + items + "</ul>");
+    rules->setTextFormat(Qt::RichText);
+    rules->setWordWrap(true);
+    rules->setObjectName("RoundRules");
+    rules->setMinimumWidth(560);
+    // A wrapped label asks for too little height on its own.
+    rules->setMinimumHeight(rules->heightForWidth(560));
+    layout->addWidget(rules);
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton("Начать раунд", QDialogButtonBox::AcceptRole);
+    buttons->addButton("Отмена", QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);
@@ -50,6 +81,8 @@ std::optional<RoundSetup> askNewRound(const RoundSetup& last) {
     RoundSetup setup;
     for (QLineEdit* e : names) setup.groups << e->text();
     setup.minutesPerTurn = minutes->value();
+    if (letter->currentIndex() > 0) setup.letter = letter->currentText().at(0);
+    setup.bell = bell->isChecked();
     return setup;
 }
 
@@ -61,7 +94,8 @@ void showResults(const ContestRound& round) {
     table->setHtml(standingsHtml(round));
     table->setMinimumSize(560, 300);
     layout->addWidget(table);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton("Закрыть", QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);
     dialog.exec();
@@ -79,8 +113,18 @@ bool askPrinter(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+bool askEnd() {
+    QMessageBox box(QMessageBox::Question, "Закончить раунд",
+                    "Закончить раунд? Часы остановятся, и будут показаны итоги.",
+                    QMessageBox::NoButton, parentWindow());
+    QPushButton* end = box.addButton("Закончить раунд", QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton("Продолжить раунд", QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == end;
+}
+
 Dialogs desktop() {
-    return Dialogs{askNewRound, showResults, askSavePath, askPrinter};
+    return Dialogs{askNewRound, showResults, askSavePath, askPrinter, askEnd, QApplication::beep};
 }
 
 Replaceable<Dialogs>& seam() {
@@ -117,7 +161,20 @@ QString standingsHtml(const ContestRound& round) {
                     .arg(static_cast<int>(s.averageCoverage() * 100))
                     .arg(QString(s.letters).toHtmlEscaped());
     }
-    return html + "</table>";
+    html += "</table><p>";
+    for (const QString& note : columnNotes()) html += note.toHtmlEscaped() + "<br>";
+    return html + "</p>";
+}
+
+const QStringList& columnNotes() {
+    static const QStringList notes = {
+        "Букв построено — сколько букв группа построила и проверила (F5) в свои ходы.",
+        "Время — сколько времени прошло от начала хода до проверки, сложенное по всем "
+        "построенным буквам: при равном числе букв выше группа с меньшим временем.",
+        "Среднее покрытие — какую долю образца в среднем покрыли графики построенных букв.",
+        "Буквы — построенные буквы по порядку.",
+    };
+    return notes;
 }
 
 }  // namespace contestdialogs

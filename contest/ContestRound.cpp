@@ -24,12 +24,38 @@ ContestRound::ContestRound(const QStringList& groups, qint64 turnLimitMs, qint64
     }
 }
 
+const QStringList& ContestRound::rules() {
+    static const QStringList text = {
+        "Группы ходят по очереди, в порядке списка. Ход длится заданное время, потом переходит "
+        "к следующей группе; конец хода объявляется на плоскости (и звонком, если он включён).",
+        "Ход начинается с чистой плоскости: на ней буква раунда (или буква, что была, — группа "
+        "может выбрать другую) и ни одного графика другой группы.",
+        "Засчитываются только графики, которые группа построила или изменила в свой ход. Пример "
+        "буквы и открытая работа не засчитываются; графики, стёртые с плоскости (сменой режима), "
+        "тоже.",
+        "«Проверить букву» (F5): буква построена, если графики покрывают не меньше 98 % образца "
+        "и лишних точек не больше 2 %. Построенная буква даёт очко группе, чей ход, и ход "
+        "переходит к следующей группе.",
+        "Не построенная буква очков не даёт и хода не передаёт: её можно достроить и проверить "
+        "снова.",
+        "Места: больше букв; при равенстве — меньше время (сумма времени от начала хода до "
+        "проверки каждой построенной буквы); затем больше среднее покрытие.",
+    };
+    return text;
+}
+
 void ContestRound::catchUp(qint64 nowMs) {
     if (nowMs < turnStartMs_) return;  // a clock that went back changes nothing
     const qint64 passed = (nowMs - turnStartMs_) / limitMs_;
     if (passed == 0) return;
     current_ = static_cast<int>((current_ + passed) % static_cast<qint64>(scores_.size()));
+    turn_ += static_cast<int>(std::min<qint64>(passed, 1'000'000));
     turnStartMs_ += passed * limitMs_;
+}
+
+int ContestRound::turn(qint64 nowMs) {
+    catchUp(nowMs);
+    return turn_;
 }
 
 int ContestRound::currentGroup(qint64 nowMs) {
@@ -57,6 +83,7 @@ int ContestRound::letterBuilt(QChar letter, double covered, qint64 nowMs) {
 void ContestRound::passTurn(qint64 nowMs) {
     catchUp(nowMs);
     current_ = (current_ + 1) % static_cast<int>(scores_.size());
+    ++turn_;
     turnStartMs_ = std::max(nowMs, turnStartMs_);
 }
 
@@ -98,6 +125,7 @@ QString ContestRound::saved(qint64 nowMs) {
                .arg(limitMs_)
                .arg(current_)
                .arg(std::clamp<qint64>(nowMs - turnStartMs_, 0, limitMs_));
+    if (!letter_.isNull()) out += QString("letter: %1\n").arg(letter_);
     for (const Score& s : scores_)
         out += QString("group: %1; %2; %3; %4; %5\n")
                    .arg(s.lettersBuilt)
@@ -122,7 +150,14 @@ std::unique_ptr<ContestRound> ContestRound::restored(const QString& text, qint64
     r->limitMs_ = number(lines[1], "limit");
     r->current_ = int(number(lines[2], "current"));
     used = number(lines[3], "used");
-    for (const QString& line : lines.mid(4)) {
+    int firstGroup = 4;
+    if (lines[4].startsWith("letter: ")) {
+        const QString letter = lines[4].mid(8);
+        if (letter.size() != 1) return nullptr;
+        r->letter_ = letter[0];
+        firstGroup = 5;
+    }
+    for (const QString& line : lines.mid(firstGroup)) {
         // The name comes last: it may hold "; " itself.
         const QStringList f = line.mid(7).split("; ");
         if (!line.startsWith("group: ") || f.size() < 5) return nullptr;

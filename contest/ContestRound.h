@@ -9,10 +9,14 @@
 // lasts at most the time limit, then passes to the next group. Each check of a built letter
 // scores for the group whose turn it is and passes the turn on. The round keeps no clock of its
 // own: every call says what time it is (milliseconds of a steady clock), so that tests drive it.
+// The rules as the teacher and the pupils read them are rules() below.
 class ContestRound {
   public:
     static constexpr int kMinGroups = 2;
     static constexpr int kMaxGroups = 8;
+
+    // The rules of a round, one per line, in the words the round dialog shows.
+    static const QStringList& rules();
 
     struct Score {
         QString group;
@@ -35,6 +39,12 @@ class ContestRound {
     // What is left of the current turn.
     qint64 remainingMs(qint64 nowMs);
     qint64 turnLimitMs() const { return limitMs_; }
+    // How many turns have begun by `nowMs`, the first counted: each turn has its own number.
+    int turn(qint64 nowMs);
+
+    // The letter every group builds in this round; a null QChar: each group picks its own.
+    QChar letter() const { return letter_; }
+    void setLetter(QChar letter) { letter_ = letter; }
 
     // A built letter checked at `nowMs`: scores for the current group, passes the turn on and
     // returns the group that scored.
@@ -63,7 +73,9 @@ class ContestRound {
     std::vector<Score> scores_;
     qint64 limitMs_ = 0;
     int current_ = 0;
+    int turn_ = 1;
     qint64 turnStartMs_ = 0;
+    QChar letter_;
 };
 
 // "04:07": minutes and seconds, rounded up to the whole second.

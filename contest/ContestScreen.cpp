@@ -4,12 +4,14 @@
 #include <QVBoxLayout>
 
 #include "Fonts.h"
+#include "Pacing.h"
 #include "Plane.h"
 
 namespace {
 constexpr QRect kPlane = plane::kRect;
 constexpr QRect kPanel(kPlane.left() + 10, kPlane.top() + 10, kPlane.width() - 20, 84);
 constexpr QRect kClock(kPlane.left() + 10, kPlane.bottom() - 34, kPlane.width() - 20, 26);
+constexpr QRect kAnnouncement(kPlane.left() + 20, kPlane.top() + 160, kPlane.width() - 40, 150);
 }  // namespace
 
 CheckPanel::CheckPanel(QWidget* surface) : QFrame(surface->window()), over_(this, surface, kPanel) {
@@ -87,4 +89,34 @@ RoundClock::RoundClock(QWidget* surface) : QLabel(surface->window()), over_(this
     pal.setColor(QPalette::WindowText, QColor(255, 255, 0));
     setPalette(pal);
     hide();
+}
+
+TurnAnnouncement::TurnAnnouncement(QWidget* surface)
+    : QLabel(surface->window()), over_(this, surface, kAnnouncement), timer_(new QTimer(this)) {
+    setObjectName("TurnAnnouncement");
+    resize(kAnnouncement.size());
+    setAlignment(Qt::AlignCenter);
+    setWordWrap(true);
+    setFont(fonts::make("Times New Roman", 26, true));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(128, 0, 128));
+    pal.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    setPalette(pal);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(3);
+    setCursor(Qt::PointingHandCursor);
+    timer_->setObjectName("TurnAnnouncementTimer");
+    timer_->setSingleShot(true);
+    timer_->setInterval(kShownMs);
+    pacing::adoptWindowTimer(timer_);
+    connect(timer_, &QTimer::timeout, this, &QWidget::hide);
+    hide();
+}
+
+void TurnAnnouncement::announce(const QString& text) {
+    setText(text);
+    show();
+    raise();
+    timer_->start();
 }

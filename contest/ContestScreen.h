@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPoint>
+#include <QTimer>
 #include <QWidget>
 #include <vector>
 
@@ -63,4 +64,24 @@ class RoundClock : public QLabel {
 
   private:
     OverSurface over_;
+};
+
+// The end of a turn and whose turn comes next, in large letters over the middle of the plane, to
+// be read from the back of the room and on a projector; it goes after a few seconds or at a
+// click.
+class TurnAnnouncement : public QLabel {
+    Q_OBJECT
+  public:
+    static constexpr int kShownMs = 4000;
+    explicit TurnAnnouncement(QWidget* surface);
+    void announce(const QString& text);
+    QTimer& timer() { return *timer_; }
+
+  protected:
+    void mousePressEvent(QMouseEvent*) override { hide(); }
+    void showEvent(QShowEvent*) override { over_.follow(); }
+
+  private:
+    OverSurface over_;
+    QTimer* timer_;
 };

@@ -5,12 +5,11 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "GraphList.h"
 #include "LetterTemplates.h"
 #include "Plane.h"
 #include "PlotState.h"
-#include "Rounding.h"
 #include "StrokeTarget.h"
-#include "TParser.h"
 
 namespace lettercheck {
 namespace {
@@ -18,11 +17,9 @@ namespace {
 constexpr int kWidth = 1212, kHeight = 731;
 // The centre of the plane Image10: the origin of templates and graphs.
 constexpr int kOriginX = plane::kOrigin.x(), kOriginY = plane::kOrigin.y();
-constexpr double kGraphStep = 0.01;
 // Where a graph's dots can stand: |x| ≤ 2.6 and |y| ≤ 3, mapped.
 constexpr QRect kDrawable(QPoint(kOriginX - 130, kOriginY - 3 - 147),
                           QPoint(kOriginX + 130, kOriginY - 3 + 147));
-constexpr int kMaxPoints = 20000;
 
 // Collects the centre lines of the strokes a template routine draws.
 class StrokePixels : public StrokeTarget {
@@ -92,32 +89,6 @@ class PixelMap {
     std::vector<bool> set_;
 };
 
-// Adds the dots of one graph; false where its expressions do not compile.
-void addDots(const GraphSlot& g, std::vector<QPoint>& dots) {
-    TParser xParser, yParser;
-    try {
-        xParser.SetExpression(g.xExpr.toStdString());
-        yParser.SetExpression(g.yExpr.toStdString());
-    } catch (const std::exception&) {
-        return;
-    }
-    double arg = g.startValue;
-    for (int index = 0; arg < g.endValue && index < kMaxPoints; ++index) {
-        arg += kGraphStep;
-        double x, y;
-        try {
-            xParser.SetVariable("x", arg);
-            x = xParser.Value();
-            yParser.SetVariable("x", arg);
-            y = yParser.Value();
-        } catch (const std::exception&) {
-            return;
-        }
-        if (!(std::fabs(y) <= 3 && std::fabs(x) <= 2.6)) continue;  // not drawn
-        dots.emplace_back(roundHalfEven(x * 50 + kOriginX), roundHalfEven((kOriginY - 3) - y * 49));
-    }
-}
-
 int percentDown(double share) {
     return static_cast<int>(std::floor(share * 100 + 1e-9));
 }
@@ -142,7 +113,10 @@ std::vector<QPoint> templatePixels(const LetterTemplate& letter) {
 
 std::vector<QPoint> graphDots(const std::vector<GraphSlot>& graphs) {
     std::vector<QPoint> dots;
-    for (const GraphSlot& g : graphs) addDots(g, dots);
+    for (const GraphSlot& g : graphs) {
+        const std::vector<QPoint> more = graphlist::graphDots(g, plane::kOrigin);
+        dots.insert(dots.end(), more.begin(), more.end());
+    }
     makeUnique(dots);
     return dots;
 }

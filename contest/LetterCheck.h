@@ -31,9 +31,8 @@ inline constexpr double kStrayAtMost = 0.02;
 // the breve of "Й", above y = 3, is left to the teacher's eye.
 std::vector<QPoint> templatePixels(const LetterTemplate& letter);
 
-// The dots the graphs plot, each pixel once: the points a redraw draws (|x| ≤ 2.6, |y| ≤ 3),
-// 0.01 apart in the parameter. A graph that does not compile adds nothing, one whose value
-// fails at a point stops there.
+// The dots the graphs plot on the plane of the templates, each pixel once: the dots a redraw of
+// the graph list draws (graphlist::graphDots), so the verdict is about what the pupil sees.
 std::vector<QPoint> graphDots(const std::vector<GraphSlot>& graphs);
 
 struct Result {

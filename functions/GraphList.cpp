@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <cmath>
+#include <unordered_map>
 #include <vector>
 
 #include "Controls.h"
@@ -34,6 +35,15 @@ const QString kTooManyPoints =
 
 int g_lastPoints = 0;
 std::function<void(ListChange)> g_watcher;
+
+// What the plane holds of each graph slot: when the graph was built (by the count of builds; 0
+// for a graph shown rather than built) and after which clearing of the plane it was last drawn.
+struct Mark {
+    long long built = 0;
+    int drawnAfter = -1;
+};
+std::unordered_map<int, Mark> g_marks;
+long long g_builds = 0;
 
 // What a list line shows, kept with the line.
 enum ShownRole { kSlotRole = Qt::UserRole, kXRole, kYRole, kStartRole, kEndRole };
@@ -90,26 +100,34 @@ void backToTheFirstEntry() {
 }
 
 // The step loop of the graphs: the parameter starts at the slot's start and, while below its
-// end, advances by 0.01 before each point, so the last point reaches or passes the end. A range
-// wider than the point buffers allow stops at their size.
+// end, advances by 0.01 before each point, so the last point reaches or passes the end; at most
+// kMaxPoints points. `step` is called with the index of the point (from 1) and the parameter, and
+// ends the loop by returning false. Returns whether the range was wider than kMaxPoints allow.
+template <class PointStep>
+bool stepParameter(const GraphSlot& s, PointStep step) {
+    double arg = s.startValue;
+    for (int index = 0; arg < s.endValue;) {
+        if (index == kMaxPoints) return true;
+        arg += kGraphStep;
+        if (!step(++index, arg)) return false;
+    }
+    return false;
+}
+
+// The step loop of a build or redraw: it stops when the window closes and says when the range
+// was cut at kMaxPoints.
 template <class PointStep>
 void forEachPoint(const GraphSlot& s, PointStep step) {
-    double arg = s.startValue;
-    int index = 0;
     g_points.x.clear();
     g_points.y.clear();
-    while (arg < s.endValue && !pacing::quitting()) {
-        if (index == kMaxPoints) {
-            g_lastPoints = index;
-            messages::show(kTooManyPoints);
-            return;
-        }
-        arg += kGraphStep;
-        ++index;
+    g_lastPoints = 0;
+    const bool cut = stepParameter(s, [&](int index, double arg) {
+        if (pacing::quitting()) return false;
         g_lastPoints = index;
         step(arg);
-    }
-    g_lastPoints = index;
+        return true;
+    });
+    if (cut) messages::show(kTooManyPoints);
 }
 
 void erasePlane() {
@@ -129,11 +147,59 @@ int lastPointCount() {
     return g_lastPoints;
 }
 
+QPoint dotPixel(double x, double y, QPoint origin) {
+    return QPoint(roundHalfEven(x * 50 + origin.x()), roundHalfEven((origin.y() - 3) - y * 49));
+}
 int pixelX(double x) {
-    return roundHalfEven(x * 50 + plotState.originX);
+    return dotPixel(x, 0, QPoint(plotState.originX, plotState.originY)).x();
 }
 int pixelY(double y) {
-    return roundHalfEven((plotState.originY - 3) - y * 49);
+    return dotPixel(0, y, QPoint(plotState.originX, plotState.originY)).y();
+}
+bool plotted(double x, double y) {
+    return std::fabs(y) <= 3 && std::fabs(x) <= 2.6;
+}
+
+std::vector<QPoint> graphDots(const GraphSlot& graph, QPoint origin) {
+    std::vector<QPoint> dots;
+    TParser xParser, yParser;
+    try {
+        xParser.SetExpression(graph.xExpr.toStdString());
+        yParser.SetExpression(graph.yExpr.toStdString());
+        stepParameter(graph, [&](int, double arg) {
+            const double x = evaluate(xParser, arg), y = evaluate(yParser, arg);
+            if (plotted(x, y)) dots.push_back(dotPixel(x, y, origin));
+            return true;
+        });
+    } catch (const std::exception&) {
+        // A graph that does not compile has no dots; one whose value fails ends there.
+    }
+    return dots;
+}
+
+std::vector<GraphSlot> graphsOnPlane(std::optional<long long> builtAfter) {
+    std::vector<GraphSlot> shown;
+    const QListWidget& l = list();
+    for (int row = 0; row < l.count(); ++row) {
+        const QListWidgetItem& line = *l.item(row);
+        const QVariant k = line.data(kSlotRole);
+        if (!k.isValid()) continue;
+        const auto mark = g_marks.find(k.toInt());
+        if (mark == g_marks.end() || mark->second.drawnAfter != plane::clearings()) continue;
+        if (builtAfter && mark->second.built <= *builtAfter) continue;
+        shown.push_back(GraphSlot{line.data(kXRole).toString(), line.data(kYRole).toString(),
+                                  line.data(kStartRole).toDouble(),
+                                  line.data(kEndRole).toDouble()});
+    }
+    return shown;
+}
+
+long long buildCount() {
+    return g_builds;
+}
+
+void forgetBuilds() {
+    for (auto& [k, mark] : g_marks) mark.built = 0;
 }
 
 QString rangeText(double v) {
@@ -187,6 +253,7 @@ void setListWatcher(std::function<void(ListChange)> watcher) {
 }
 
 void listChanged(ListChange change) {
+    if (change == ListChange::Emptied) g_marks.clear();
     if (g_watcher) g_watcher(change);
 }
 
@@ -208,9 +275,13 @@ void Label148Click() {
     ctl(fnctl::kListPanel).show();
     ++graphTable.graphCount;
     GraphSlot& s = graphTable.slot(graphTable.graphCount);
-    // A failed compile leaves the new slot without texts.
+    // A failed compile leaves the new slot without texts, and off the plane.
     s.xExpr.clear();
     s.yExpr.clear();
+    g_marks.erase(graphTable.graphCount);
+    // Counted from the moment the build begins: a graph whose build was under way when a contest
+    // turn passed belongs to the turn it began in.
+    const Mark mark{++g_builds, plane::clearings()};
     parser1().SetExpression(functionentry::edit(1).text().toStdString());
     parser2().SetExpression(functionentry::edit(2).text().toStdString());
     s.startValue = localenumbers::textToFloat(functionentry::edit(3).text());
@@ -245,6 +316,7 @@ void Label148Click() {
         dot(x, y);
         pacing::processPendingEvents();
     });
+    g_marks[graphTable.graphCount] = mark;
     rebuildList();
     backToTheFirstEntry();
 }
@@ -252,6 +324,7 @@ void Label148Click() {
 void redrawSlot(int k, RedrawOptions options) {
     const GraphSlot& s = graphTable.slot(k);
     compile(s);
+    g_marks[k].drawnAfter = plane::clearings();
     forEachPoint(s, [&](double arg) {
         const double x = evaluate(parser1(), arg);
         if (options.secondReading && !readsTheSameTwice(x, arg)) {
@@ -260,7 +333,7 @@ void redrawSlot(int k, RedrawOptions options) {
         }
         const double y = evaluate(parser2(), arg);
         plotState.penWidth = 5;
-        if (std::fabs(y) > 3 || std::fabs(x) > 2.6) return;
+        if (!plotted(x, y)) return;
         if (options.pause) pacing::pause(5);
         dot(x, y);
         pacing::processPendingEvents();
@@ -291,6 +364,7 @@ void Label189Click() {
     GraphSlot& s = graphTable.slot(k);
     s.xExpr = functionentry::edit(1).text();
     s.yExpr = functionentry::edit(2).text();
+    g_marks[k].built = ++g_builds;
     redrawAll();
     rebuildList();
     graphTable.selectedGraph = 0;
@@ -332,6 +406,7 @@ void Label225Click() {
     if (k >= 1) {
         GraphSlot& s = graphTable.slot(k);
         s = GraphSlot{};
+        g_marks.erase(k);
         --graphTable.graphCount;
     }
     ctl(fnctl::kWidthNotice).hide();

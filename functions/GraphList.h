@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "GraphTable.h"
@@ -53,10 +55,29 @@ void setListWatcher(std::function<void(ListChange)> watcher);
 void listChanged(ListChange change);
 QString rangeText(double v);  // two significant digits, two decimals, the system separator
 
-// The mapped pixel of a point of the function plane: 50 px a unit across, 49 up, the origin
-// raised by 3 px.
+// The graphs the plane shows now, as their list lines show them: listed, and drawn since the
+// plane was last cleared. With `builtAfter` (a moment counted by buildCount), only the graphs
+// built or changed after it: an example's graphs and an opened work's are shown, not built here,
+// and never count as built.
+std::vector<GraphSlot> graphsOnPlane(std::optional<long long> builtAfter = std::nullopt);
+// How many graphs were built or changed so far: the moment graphsOnPlane counts from.
+long long buildCount();
+// The graphs now listed were opened, not built: graphsOnPlane counts them as shown only.
+void forgetBuilds();
+
+// The window pixel of a point (x; y) of a plane whose origin stands at `origin`: 50 px a unit
+// across, 49 up, the origin raised by 3 px. pixelX and pixelY map with the drawing's origin.
+QPoint dotPixel(double x, double y, QPoint origin);
 int pixelX(double x);
 int pixelY(double y);
+// Whether a redraw plots the point (x; y): |x| ≤ 2.6 and |y| ≤ 3.
+bool plotted(double x, double y);
+
+// The dots a redraw of the graph plots, in order, for a plane whose origin stands at `origin`:
+// the same steps of the parameter, the same points left out, the same mapping. The graph is
+// read with parsers of its own (the entry's stay as they are); one that does not compile has
+// no dots, one whose value fails at a point ends there.
+std::vector<QPoint> graphDots(const GraphSlot& graph, QPoint origin);
 
 // The most points one graph plots: a range of 200 units at the step of 0.01.
 inline constexpr int kMaxPoints = 20000;

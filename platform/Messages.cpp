@@ -45,7 +45,19 @@ void resetSink() {
     g_sink = nullptr;
 }
 
+namespace {
+int g_depth = 0;
+}
+
+int handlersRunning() {
+    return g_depth;
+}
+
 void dispatch(const std::function<void()>& handler) {
+    struct Depth {
+        Depth() { ++g_depth; }
+        ~Depth() { --g_depth; }
+    } depth;
     try {
         handler();
     } catch (const std::logic_error& e) {

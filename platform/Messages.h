@@ -31,6 +31,9 @@ void resetSink();
 // goes to the default error display; what the handler changed before stays changed. A
 // std::logic_error is a fault of the program and is shown as an internal error.
 void dispatch(const std::function<void()>& handler);
+// How many event handlers are running, one inside another: a drawing that processes events on
+// its way may be under way, and what a timer would change under it must wait.
+int handlersRunning();
 
 // Records every message instead of showing it, for the life of the object.
 class Recorder {

@@ -56,13 +56,23 @@ Picture& image10() {
     return *p;
 }
 
+namespace {
+int g_clearings = 0;
+}
+
+int clearings() {
+    return g_clearings;
+}
+
 void reset(QPoint) {
+    ++g_clearings;
     // The original fills the plane's own bitmap with its light cyan; what the program relies on
     // is the repaint that follows, so the picture is left as it is and only repaints.
     image10().pictureChanged();
 }
 
 void wipe() {
+    ++g_clearings;
     Picture& p = image10();
     p.hide();
     p.show();

@@ -32,4 +32,8 @@ void reset(QPoint seed = QPoint(0, 0));
 // Hides the plane and shows it again: the same wipe.
 void wipe();
 
+// How many times the plane was cleared (by reset or wipe) so far: a drawing made after the n-th
+// clearing is on the plane while this still says n.
+int clearings();
+
 }  // namespace plane

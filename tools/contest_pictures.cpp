@@ -1,5 +1,6 @@
 // contest_pictures [folder]: the pictures of the contests (docs/ by default): a letter checked with
-// its uncovered parts marked, and the results of a round over the window. Run offscreen:
+// its uncovered parts marked, the round dialog, the end of a turn announced, and the results of
+// a round over the window. Run offscreen:
 // QT_QPA_PLATFORM=offscreen.
 #include <QApplication>
 #include <QDir>
@@ -7,10 +8,14 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include "ContestCommands.h"
 #include "ContestDialogs.h"
+#include "ExampleLetters.h"
 #include "FunctionEntry.h"
+#include "LetterTemplates.h"
+#include "LetterWork.h"
 #include "Pacing.h"
 #include "ScenePacing.h"
 #include "TForm1.h"
@@ -43,9 +48,9 @@ QImage withResults(TForm1& form, const ContestRound& round) {
     QImage shot = form.grab().toImage();
     QTextBrowser table;
     table.setHtml(contestdialogs::standingsHtml(round));
-    table.resize(600, 170);
+    table.resize(600, 290);
     QPainter p(&shot);
-    const QPoint at((shot.width() - 600) / 2, 230);
+    const QPoint at((shot.width() - 600) / 2, 180);
     p.drawPixmap(at, table.grab());
     p.setPen(QPen(QColor(0, 0, 128), 2));
     p.drawRect(QRect(at, table.size()).adjusted(-1, -1, 0, 0));
@@ -71,27 +76,44 @@ int main(int argc, char** argv) {
     pacing::processPendingEvents();
     form.grab().save(QDir(folder).filePath("letter-check.png"));
 
-    // A round of three groups, five minutes a turn.
+    // The round dialog as the teacher sees it, with its rules; cancelled once pictured.
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog) return;
+        dialog->grab().save(QDir(folder).filePath("round-dialog.png"));
+        dialog->close();
+    });
+    form.menuItem("NewRound").trigger();
+
+    // A round of three groups, five minutes a turn: each scoring turn builds a letter by typing
+    // the graphs of its example.
     contestdialogs::setDialogs({[](const contestdialogs::RoundSetup&) {
                                     return std::optional<contestdialogs::RoundSetup>(
-                                        {{"Звёздочки", "Совята", "Знайки"}, 5});
+                                        {{"Звёздочки", "Совята", "Знайки"}, 5, QChar(), false});
                                 },
                                 [](const ContestRound&) {},
                                 [](const QString&) { return QString(); },
-                                [](QPrinter&) { return false; }});
-    click(form, "Label155");  // "Й" opens the examples
+                                [](QPrinter&) { return false; }, [] { return true; }, [] {}});
     form.menuItem("NewRound").trigger();
-    const char* examples[] = {"N11", "N12", "N16", "N21", "N13", "N19", "N22"};
+    const char16_t letters[] = {u'Б', u'В', u'М', u'Р', u'Д', u'Я', u'С'};
     const qint64 after[] = {95'000, 130'000, 70'000, 101'000, 88'000, 160'000, 45'000};
     for (int i = 0; i < 7; ++i) {
         g_now += after[i];
-        form.menuItem(examples[i]).trigger();
+        click(form, lettertemplates::find(letters[i])->key);
+        for (const ExampleGraph& g : exampleletters::findByLetter(QChar(letters[i]))->graphs)
+            build(form,
+                  {g.x, g.y, letterwork::typedNumber(g.start), letterwork::typedNumber(g.end)});
         form.menuItem("CheckLetter").trigger();
         pacing::processPendingEvents();
+        if (i == 0) {
+            // The end of the turn, announced over the plane.
+            form.grab().save(QDir(folder).filePath("turn-announcement.png"));
+        }
     }
     g_now += 42'000;
     contestcommands::refreshClock();
     pacing::processPendingEvents();
+    if (auto* a = form.findChild<QWidget*>("TurnAnnouncement")) a->hide();
     withResults(form, *contestcommands::round()).save(QDir(folder).filePath("round-results.png"));
     return 0;
 }

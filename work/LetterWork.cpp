@@ -216,6 +216,11 @@ bool replay(const Work& w, const ScreenSteps& steps) {
     if (steps.startProgram) messages::dispatch(steps.startProgram);
     if (steps.enterFunctionMode) messages::dispatch(steps.enterFunctionMode);
     if (pacing::quitting() || !begin(w)) return false;
+    // What was opened is shown, not built by whoever sits at the screen now: a contest turn does
+    // not count it (even where the replay stops half way).
+    struct Forget {
+        ~Forget() { graphlist::forgetBuilds(); }
+    } forget;
     std::size_t first = 0;
     if (w.begin == Work::Begin::Example) {
         const ExampleLetter& e = *exampleletters::findByLetter(letterOf(w));

@@ -95,6 +95,36 @@ class ContestRoundTest : public QObject {
                          "4;\"Пустые\";0;0;0;\n"));
     }
 
+    // Every turn has its own number, however it ended: run out (several at once when the
+    // clock jumps), scored or passed; a round kept and taken back keeps its letter.
+    void turnsAreNumberedAndTheLetterIsKept() {
+        ContestRound r({"А", "Б", "В"}, kMinute, 0);
+        QCOMPARE(r.turn(0), 1);
+        QCOMPARE(r.turn(kMinute - 1), 1);
+        QCOMPARE(r.turn(3 * kMinute + 5), 4);  // three turns ran out
+        QCOMPARE(r.currentGroup(3 * kMinute + 5), 0);
+        r.letterBuilt(u'П', 1, 3 * kMinute + 10);
+        QCOMPARE(r.turn(3 * kMinute + 10), 5);
+        r.passTurn(3 * kMinute + 20);
+        QCOMPARE(r.turn(3 * kMinute + 20), 6);
+        r.setLetter(u'Ж');
+        const auto back = ContestRound::restored(r.saved(3 * kMinute + 30), 0);
+        QVERIFY(back);
+        QCOMPARE(back->letter(), QChar(u'Ж'));
+        QCOMPARE(back->scores()[0].letters, QString("П"));
+        r.setLetter(QChar());
+        QCOMPARE(ContestRound::restored(r.saved(3 * kMinute + 30), 0)->letter(), QChar());
+    }
+
+    // The README gives the teacher the rules the round dialog shows, word for word.
+    void theReadmeSaysTheRules() {
+        QFile readme(QFINDTESTDATA("../../README.md"));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(readme.readAll()).simplified();
+        for (const QString& rule : ContestRound::rules())
+            QVERIFY2(text.contains("- " + rule), qPrintable(rule));
+    }
+
     void namesWithQuotesStayInTheirCell() {
         ContestRound r({"«Ёжики» \"5Б\"", "Б"}, kMinute, 0);
         QVERIFY(r.table().contains("1;\"«Ёжики» \"\"5Б\"\"\";0;0;0;\n"));

@@ -107,6 +107,8 @@ void Monkey::answerContestDialogs() {
             const int groups = int(random_.bounded(1u, 10u));
             for (int i = 0; i < groups; ++i) setup.groups << QString("Группа %1").arg(i % 7);
             setup.minutesPerTurn = int(random_.bounded(1u, 61u));
+            setup.bell = random_.bounded(2u) == 0;
+            if (random_.bounded(2u) == 0) setup.letter = QChar(u'А' + int(random_.bounded(32u)));
             note(QString("round of %1").arg(groups));
             return setup;
         },
@@ -116,7 +118,10 @@ void Monkey::answerContestDialogs() {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(files_.filePath("round.pdf"));
             return true;
-        }});
+        },
+        [this] { return random_.bounded(2u) == 0; },
+        [] {},
+    });
 }
 
 int Monkey::run() {

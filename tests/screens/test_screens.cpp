@@ -2,10 +2,14 @@
 // screen the whole interface is scaled down and stays on screen and clickable; F11 scales it to
 // fill the screen (the projector view), and clicks land on the control under the pointer.
 #include <QGraphicsView>
+#include <QLineEdit>
 #include <QScreen>
 #include <QtTest>
 
+#include "ContestCommands.h"
+#include "Controls.h"
 #include "Fonts.h"
+#include "FunctionEntry.h"
 #include "Messages.h"
 #include "Pacing.h"
 #include "PlotState.h"
@@ -152,6 +156,56 @@ class ScreensTest : public QObject {
         w.settle();
         QVERIFY(!stage::projector());
         QVERIFY(screen()->availableGeometry().contains(w.onScreen()));
+    }
+
+    // The blue marks of a check land on the parts of the letter they mark, as the screen shows
+    // them: at the window's own size, scaled down on a small screen, and in the projector view.
+    void checkMarksLandOnTheLetter() {
+        ShownWindow w;
+        TForm1& form = w.form();
+        const auto press = [&](const char* name) {
+            emit form.ctl<GraphicControl>(name).clicked();
+            w.settle();
+        };
+        press("Label224");
+        press("Label147");
+        press("Label171");                                  // "П"
+        const QString entries[] = {"0.04", "x", "0", "3"};  // its left upright only
+        for (int box = 1; box <= 4; ++box) {
+            functionentry::edit(box).setText(entries[box - 1]);
+            press("Label132");
+        }
+        press("Label148");
+        form.menuItem("CheckLetter").trigger();
+        w.settle();
+        const std::vector<QPoint> marked = contestcommands::lastCheck()->uncovered;
+        QVERIFY(marked.size() > 100);
+
+        for (bool projector : {false, true}) {
+            stage::setProjector(projector);
+            w.settle();
+            const QImage shot = screen()->grabWindow(0).toImage();
+            // Where a point of the window's surface shows on the screen.
+            const auto onScreen = [&](QPoint p) {
+                const QPointF inForm = QPointF(form.surface().mapTo(&form, p)) + QPointF(0.5, 0.5);
+                if (QGraphicsView* view = stage::view(); view && view->isVisible())
+                    return view->viewport()->mapToGlobal(view->mapFromScene(inForm));
+                return form.mapToGlobal(inForm.toPoint());
+            };
+            const auto blue = [&](QPoint p) {
+                const QColor c = shot.pixelColor(onScreen(p));
+                return c.blue() > 200 && c.red() < 90 && c.green() > 60 && c.green() < 180;
+            };
+            int missed = 0;
+            for (QPoint p : marked) missed += !blue(p);
+            QVERIFY2(missed == 0, qPrintable(QString("factor %1: %2 of %3 marks not on screen")
+                                                 .arg(stage::factor())
+                                                 .arg(missed)
+                                                 .arg(marked.size())));
+            // The built upright is not marked.
+            for (int y = 200; y < 320; y += 10) QVERIFY(!blue(QPoint(944, y)));
+        }
+        stage::setProjector(false);
     }
 
   private:

@@ -212,10 +212,10 @@ class NothingLostTest : public QObject {
             contestdialogs::setDialogs(contestdialogs::Dialogs{
                 [](const contestdialogs::RoundSetup&) {
                     return std::optional<contestdialogs::RoundSetup>(
-                        contestdialogs::RoundSetup{{"Звёздочки", "Ракеты"}, 2});
+                        contestdialogs::RoundSetup{{"Звёздочки", "Ракеты"}, 2, QChar(), true});
                 },
                 [](const ContestRound&) {}, [](const QString&) { return QString(); },
-                [](QPrinter&) { return false; }});
+                [](QPrinter&) { return false; }, [] { return true; }, [] {}});
             f.menu("NewRound");
             now += 30'000;
             f.menu("PassTurn");
