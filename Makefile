@@ -11,16 +11,17 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CONFIG  := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
 
 # What building and running the program needs: a compiler, CMake, Qt (with SVG for the picture
-# export), libjpeg, the fonts.
+# export, and its Russian translations for the dialogs), libjpeg, the fonts.
 RUN_PACKAGES := build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libjpeg62-turbo-dev \
-                fonts-liberation fonts-urw-base35
+                fonts-liberation fonts-urw-base35 qt6-translations-l10n
 # What the tests, benchmarks, fuzzing and the format check need on top.
 DEV_PACKAGES := $(RUN_PACKAGES) libgtest-dev libbenchmark-dev libmuparser-dev clang \
                 libclang-rt-14-dev clang-format xvfb xauth poppler-utils xdotool
 # (poppler-utils renders the printed worksheet of the docs, tools/work_pictures; xdotool plays a
 # pupil at the real program for tests/screens/recovery.sh.)
-# What building and checking the Debian package needs on top of the program's.
-PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev lintian
+# What building and checking the Debian package needs on top of the program's (appstream checks
+# the metainfo that software centres read).
+PACKAGE_PACKAGES := $(RUN_PACKAGES) dpkg-dev lintian appstream
 
 # Installs the missing packages of a list: $(call install,list)
 define install
@@ -92,12 +93,14 @@ bench: deps-dev
 	    --benchmark_report_aggregates_only=true; done
 	bench/startup.sh $(BUILD)-release
 
-# literon_<version>_<arch>.deb in this folder, then lintian's verdict on it.
+# literon_<version>_<arch>.deb in this folder, then appstream's verdict on its metainfo and
+# lintian's on the package.
 package: deps-package
 	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DLITERON_DEVELOPER=OFF
 	cmake --build $(BUILD)-package -j $(JOBS)
 	rm -f $(BUILD)-package/literon_*.deb
 	cd $(BUILD)-package && cpack -G DEB
+	appstreamcli validate --no-net packaging/io.github.literon.Literon.metainfo.xml
 	cp $(BUILD)-package/literon_*.deb .
 	lintian --fail-on error --info literon_*.deb
 

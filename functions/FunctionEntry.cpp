@@ -12,6 +12,7 @@
 #include "KeyboardLayout.h"
 #include "LocaleNumbers.h"
 #include "Messages.h"
+#include "PupilErrors.h"
 #include "Window.h"
 
 namespace functionentry {
@@ -67,9 +68,21 @@ QChar formulaComma(QChar c, const QString& before, const QString& after) {
     return digitBefore && digitAfter ? QChar('.') : QChar();
 }
 
-void hintAt(int box) {
+// What the hint beside a box says of a character the box refuses.
+QString refusal(int box, QChar c) {
+    if (box <= 2 && c == ',')
+        return "Запятую здесь не поставить: дробную часть числа пишут через точку (1.5).";
+    // The hint is small: a few short lines beside the box.
+    if (box <= 2)
+        return QString("Знака «%1» здесь нет. Функции — на кнопках (F1 — список).").arg(c);
+    return QString("«%1» здесь нет: только цифры, «-» и «%2».")
+        .arg(c)
+        .arg(localenumbers::decimalSeparator());
+}
+
+void hintAt(int box, QChar c) {
     auto& hint = window::control<Label>(fnctl::kCommaHint);
-    hint.setCaption("Запятую здесь не поставить: дробную часть числа пишут через точку (1.5).");
+    hint.setCaption(refusal(box, c));
     hint.move(hint.x(), edit(box).y());
     hint.show();
     hint.raise();
@@ -92,7 +105,7 @@ editkeys::Hooks keyHooks(int box) {
             },
         .translate =
             box <= 2 ? formulaComma : std::function<QChar(QChar, const QString&, const QString&)>(),
-        .refused = [box](QChar) { hintAt(box); },
+        .refused = [box](QChar c) { hintAt(box, c); },
     };
 }
 }  // namespace
@@ -130,9 +143,15 @@ void keypadKey(const char* key) {
     }
 }
 
+// A hint stays while the pupil goes on typing, so that it is read; an emptied box or "Ввод" takes
+// it away.
+void hideHintWhenEmpty(int box) {
+    if (edit(box).text().isEmpty()) ctl(fnctl::kCommaHint).hide();
+}
+
 void Edit1Change() {
     functionEntry.entryStage = 1;
-    ctl(fnctl::kCommaHint).hide();
+    hideHintWhenEmpty(1);
     window::control<Label>(fnctl::kSelectedNumber)
         .setCaption(QString::number(graphTable.selectedGraph));
     showPoint(true);
@@ -159,7 +178,7 @@ void Edit1Change() {
 
 void Edit2Change() {
     functionEntry.entryStage = 2;
-    ctl(fnctl::kCommaHint).hide();
+    hideHintWhenEmpty(2);
     showPoint(true);
     ctl(fnctl::kOperatorBlock).setEnabled(true);
     ctl(fnctl::kEnterKey).setEnabled(true);
@@ -187,6 +206,7 @@ void Edit4Change() {
 }
 
 void Label132Click() {
+    ctl(fnctl::kCommaHint).hide();
     ctl(fnctl::kEnterKey).setEnabled(false);
     FunctionEntry& e = functionEntry;
     ++e.entryStage;
@@ -229,13 +249,13 @@ void Label132Click() {
             ctl(fnctl::kEndCaption).show();
             edit(4).setFocus();
             e.entryBuffer.clear();
-            graphTable.entrySlot().startValue = localenumbers::textToFloat(edit(3).text());
+            graphTable.entrySlot().startValue = pupilerrors::number(3, edit(3).text());
             break;
         case 5:
             if (edit(4).text().isEmpty())
                 return refuse("Не введено конечное значение переменной!!! ", {});
             ctl(fnctl::kOperatorBlock).setEnabled(false);
-            graphTable.entrySlot().endValue = localenumbers::textToFloat(edit(4).text());
+            graphTable.entrySlot().endValue = pupilerrors::number(4, edit(4).text());
             ctl(fnctl::kBuildKey).show();
             break;
         default:

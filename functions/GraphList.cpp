@@ -17,6 +17,7 @@
 #include "Pacing.h"
 #include "Plane.h"
 #include "PlotState.h"
+#include "PupilErrors.h"
 #include "Rounding.h"
 #include "Window.h"
 
@@ -69,8 +70,8 @@ void dot(double x, double y) {
 }
 
 void compile(const GraphSlot& s) {
-    parser1().SetExpression(s.xExpr.toStdString());
-    parser2().SetExpression(s.yExpr.toStdString());
+    pupilerrors::compile(parser1(), 1, s.xExpr);
+    pupilerrors::compile(parser2(), 2, s.yExpr);
 }
 
 double evaluate(TParser& p, double x) {
@@ -282,22 +283,22 @@ void Label148Click() {
     // Counted from the moment the build begins: a graph whose build was under way when a contest
     // turn passed belongs to the turn it began in.
     const Mark mark{++g_builds, plane::clearings()};
-    parser1().SetExpression(functionentry::edit(1).text().toStdString());
-    parser2().SetExpression(functionentry::edit(2).text().toStdString());
-    s.startValue = localenumbers::textToFloat(functionentry::edit(3).text());
-    s.endValue = localenumbers::textToFloat(functionentry::edit(4).text());
+    pupilerrors::compile(parser1(), 1, functionentry::edit(1).text());
+    pupilerrors::compile(parser2(), 2, functionentry::edit(2).text());
+    s.startValue = pupilerrors::number(3, functionentry::edit(3).text());
+    s.endValue = pupilerrors::number(4, functionentry::edit(4).text());
     s.xExpr = functionentry::edit(1).text();
     s.yExpr = functionentry::edit(2).text();
 
     auto& frame = window::control<Shape>(fnctl::kLetterFrame);
     auto& notice = window::control<Label>(fnctl::kWidthNotice);
     forEachPoint(s, [&](double arg) {
-        const double x = evaluate(parser1(), arg);
+        const double x = pupilerrors::value(parser1(), 1, s.xExpr, arg);
         if (!readsTheSameTwice(x, arg)) {
             reportInputError();
             return;
         }
-        double y = evaluate(parser2(), arg);
+        double y = pupilerrors::value(parser2(), 2, s.yExpr, arg);
         g_points.x.push_back(x);
         if (y > 3.01) {
             g_points.y.push_back(3.01);  // kept at the top of the letter, not drawn
@@ -326,12 +327,12 @@ void redrawSlot(int k, RedrawOptions options) {
     compile(s);
     g_marks[k].drawnAfter = plane::clearings();
     forEachPoint(s, [&](double arg) {
-        const double x = evaluate(parser1(), arg);
+        const double x = pupilerrors::value(parser1(), 1, s.xExpr, arg);
         if (options.secondReading && !readsTheSameTwice(x, arg)) {
             reportInputError();
             return;
         }
-        const double y = evaluate(parser2(), arg);
+        const double y = pupilerrors::value(parser2(), 2, s.yExpr, arg);
         plotState.penWidth = 5;
         if (!plotted(x, y)) return;
         if (options.pause) pacing::pause(5);

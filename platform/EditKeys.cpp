@@ -40,7 +40,10 @@ class Filter : public QObject {
                 refused = typed;
                 continue;
             }
-            if (hooks_.accepts(c)) taken += c;
+            if (hooks_.accepts(c))
+                taken += c;
+            else if (!c.isSpace())
+                refused = typed;
         }
         // The refusal is told after the box has changed, so that it stays in sight.
         const auto tell = qScopeGuard([&] {
@@ -128,7 +131,10 @@ class Filter : public QObject {
         if (text.size() == 1 && text.at(0).category() != QChar::Other_Control) {
             QChar c = text.at(0);
             if (!translated(c, textBeforeCaret(), textAfterCaret())) return true;
-            if (!hooks_.accepts(c)) return true;
+            if (!hooks_.accepts(c)) {
+                if (hooks_.refused) hooks_.refused(c);  // not a word lost without one said
+                return true;
+            }
             const bool atEnd =
                 edit_->cursorPosition() == edit_->text().size() && !edit_->hasSelectedText();
             if (c != text.at(0)) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <exception>
 
 namespace messages {
@@ -12,6 +13,7 @@ void realBox(Kind kind, const QString& text) {
     QMessageBox box(kind == Kind::Info ? QMessageBox::NoIcon : QMessageBox::Critical,
                     QApplication::applicationDisplayName(), text, QMessageBox::Ok,
                     QApplication::activeWindow());
+    box.button(QMessageBox::Ok)->setText("ОК");  // in Cyrillic letters, as Russian writes it
     box.exec();
 }
 }  // namespace
@@ -31,7 +33,11 @@ void showError(const QString& text) {
 }
 
 void showInternal(const QString& what) {
-    const QString text = "Внутренняя ошибка программы: " + what;
+    // Russian first; the program's own technical words, for whoever mends it, on the next line.
+    const QString text =
+        "Внутренняя ошибка программы: команда не выполнена до конца. Сообщите о ней, пожалуйста, "
+        "автору программы.\n(" +
+        what + ")";
     if (g_sink)
         g_sink(Kind::Internal, text);
     else
@@ -65,7 +71,8 @@ void dispatch(const std::function<void()>& handler) {
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));
     } catch (...) {
-        showError(QStringLiteral("Unknown error"));
+        showError(
+            QStringLiteral("Неизвестная ошибка: команда не выполнена до конца.\n(Unknown error)"));
     }
 }
 

@@ -277,12 +277,6 @@ void offerRecovery(const QString& round, std::function<void()> resumeRound) {
     g_offer->offer(workText, continueWork, round, std::move(resumeRound));
 }
 
-QString workFileArgument(const QStringList& arguments) {
-    for (const QString& arg : arguments.mid(1))
-        if (!arg.startsWith("--")) return arg;
-    return QString();
-}
-
 void OpenWorkClick() {
     const QString path = workdialogs::dialogs().openPath(folder());
     if (!path.isEmpty()) openPath(path);

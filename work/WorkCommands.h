@@ -50,8 +50,4 @@ void offerRecovery(const QString& round, std::function<void()> resumeRound);
 // The message of the last save (for tests): the note shown in the window.
 QString lastNote();
 
-// The work file named on a command line (the program's name first, options start with "--"):
-// empty when there is none.
-QString workFileArgument(const QStringList& arguments);
-
 }  // namespace workcommands

@@ -30,6 +30,12 @@ QString withSuffix(QString path, const QString& suffix) {
     return path;
 }
 
+// The buttons of a question in Russian words.
+void russianButtons(QInputDialog& ask) {
+    ask.setOkButtonText("ОК");
+    ask.setCancelButtonText("Отмена");
+}
+
 QString askOpenPath(const QString& folder) {
     return QFileDialog::getOpenFileName(parentWindow(), "Открыть работу", folder,
                                         kWorkFilter + ";;Все файлы (*)");
@@ -39,12 +45,13 @@ std::optional<SaveChoice> askSavePath(const QString& suggested, const QString& c
     QString path =
         QFileDialog::getSaveFileName(parentWindow(), "Сохранить работу", suggested, kWorkFilter);
     if (path.isEmpty()) return std::nullopt;
-    bool ok = false;
-    const QString text = QInputDialog::getText(
-        parentWindow(), "Сохранить работу",
-        "Комментарий к работе (например, название группы):", QLineEdit::Normal, comment, &ok);
-    if (!ok) return std::nullopt;
-    return SaveChoice{withSuffix(path, "literon"), text.simplified()};
+    QInputDialog ask(parentWindow());
+    ask.setWindowTitle("Сохранить работу");
+    ask.setLabelText("Комментарий к работе (например, название группы):");
+    ask.setTextValue(comment);
+    russianButtons(ask);
+    if (ask.exec() != QDialog::Accepted) return std::nullopt;
+    return SaveChoice{withSuffix(path, "literon"), ask.textValue().simplified()};
 }
 
 std::optional<PictureChoice> askPicture(const QString& suggested) {
@@ -56,12 +63,15 @@ std::optional<PictureChoice> askPicture(const QString& suggested) {
     if (path.isEmpty()) return std::nullopt;
     PictureChoice c = pictureChoice(path, int(std::max<qsizetype>(0, filters.indexOf(filter))));
     if (c.format == cellpicture::Format::Png) {
-        bool ok = false;
         const QStringList scales = {"1×", "2×", "3×", "4×"};
-        const QString s = QInputDialog::getItem(parentWindow(), "Сохранить рисунок",
-                                                "Масштаб рисунка:", scales, 1, false, &ok);
-        if (!ok) return std::nullopt;
-        c.scale = static_cast<int>(scales.indexOf(s)) + 1;
+        QInputDialog ask(parentWindow());
+        ask.setWindowTitle("Сохранить рисунок");
+        ask.setLabelText("Масштаб рисунка:");
+        ask.setComboBoxItems(scales);
+        ask.setTextValue(scales[1]);
+        russianButtons(ask);
+        if (ask.exec() != QDialog::Accepted) return std::nullopt;
+        c.scale = static_cast<int>(scales.indexOf(ask.textValue())) + 1;
     }
     return c;
 }
@@ -77,7 +87,9 @@ std::optional<PrintChoice> askWhatToPrint() {
     drawing->setChecked(true);
     layout->addWidget(drawing);
     layout->addWidget(worksheet);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton("Дальше", QDialogButtonBox::AcceptRole);
+    buttons->addButton("Отмена", QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
     layout->addWidget(buttons);

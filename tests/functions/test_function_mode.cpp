@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "CanvasRecorder.h"
+#include "Controls.h"
 #include "Fonts.h"
 #include "FormFixture.h"
 #include "FunctionEntry.h"
@@ -21,6 +22,62 @@ const char* const kFirstLine =
 class FunctionModeTest : public QObject {
     Q_OBJECT
   private slots:
+    // A letter a formula box cannot take is refused aloud: "tg(x)" leaves "(x)" and a hint
+    // that names the "t" and the "g"; a letter in a number box is refused the same way.
+    void aRefusedLetterIsNamed() {
+        FunctionScreen f;
+        typeText(&f.edit(1), "tg(x)");
+        QCOMPARE(f.edit(1).text(), QString("(x)"));
+        QVERIFY(!f.ctl("CommaHint").isHidden());
+        QVERIFY(f.ctl<Label>("CommaHint").caption().startsWith("Знака «g» здесь нет"));
+        f.ctl<QLineEdit>("Edit1").clear();
+        typeText(&f.edit(1), "x");
+        f.enter();
+        typeText(&f.edit(2), "x");
+        f.enter();
+        typeText(&f.edit(3), "a");
+        QCOMPARE(f.edit(3).text(), QString());
+        QCOMPARE(f.ctl<Label>("CommaHint").caption(),
+                 QString("«a» здесь нет: только цифры, «-» и «,»."));
+    }
+
+    // Every error a pupil can meet while building says first, in Russian, which box and what
+    // is wrong, with the text as typed; the parser's own words follow in brackets.
+    void pupilErrorsSpeakRussianFirst_data() {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("russian");
+        QTest::addColumn<QString>("parser");
+        QTest::newRow("an operator without its operand")
+            << QStringList{"2+", "x", "0", "1"}
+            << "Поле «1-ая переменная», формула «2+»: формула записана с ошибкой"
+            << "(Error parsing expression: ";
+        QTest::newRow("a bracket left open")
+            << QStringList{"0", "(x", "0", "1"}
+            << "Поле «2-ая переменная», формула «(x»: не сходятся скобки"
+            << "(Missing brackets in expression)";
+        QTest::newRow("a root of a negative number")
+            << QStringList{"0", "sqrt(x-1)", "0", "1"}
+            << "Поле «2-ая переменная», формула «sqrt(x-1)»: при x = 0,01 её нельзя вычислить"
+            << "(Invalid floating point operation)";
+        QTest::newRow("a division by zero")
+            << QStringList{"1/(x-x)", "x", "0", "1"}
+            << "Поле «1-ая переменная», формула «1/(x-x)»: при x = 0,01 получается деление на ноль"
+            << "(Floating point division by zero)";
+    }
+    void pupilErrorsSpeakRussianFirst() {
+        QFETCH(QStringList, entries);
+        QFETCH(QString, russian);
+        QFETCH(QString, parser);
+        FunctionScreen f(',', "Label171");
+        f.build(entries[0], entries[1], entries[2], entries[3]);
+        QVERIFY(!f.messages().shown().empty());
+        const QStringList lines = f.messages().last().split('\n');
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines[0].startsWith(russian), qPrintable(lines[0]));
+        QVERIFY2(lines[1].startsWith(parser), qPrintable(lines[1]));
+        QCOMPARE(f.messages().shown().back().kind, messages::Kind::Error);
+    }
+
     void initTestCase() { fonts::registerSubstitutions(); }
 
     void blankKeyStartsANewLetter() {
@@ -160,7 +217,12 @@ class FunctionModeTest : public QObject {
         f.enter();
         typeText(&f.edit(3), "-");
         f.enter();
-        QCOMPARE(f.messages().last(), QString("'-' is not a valid floating point value"));
+        // Russian first, then the conversion's own words.
+        QCOMPARE(
+            f.messages().last(),
+            QString("Поле «Начальное значение переменной»: «-» — не число. Число пишут "
+                    "цифрами, со знаком «-» впереди, если оно отрицательное, а дробную часть "
+                    "— через «,» (например, -1,2).\n('-' is not a valid floating point value)"));
         QCOMPARE(f.messages().shown().back().kind, messages::Kind::Error);
         QCOMPARE(functionEntry.entryStage, 4);  // the stage has already advanced
         QVERIFY(!f.edit(4).isHidden());

@@ -52,10 +52,11 @@ class DispatchAndDescriptionTest : public QObject {
         messages::dispatch([] { throw std::out_of_range("slot 0"); });
         QCOMPARE(rec.internal().size(), std::size_t(2));
         QCOMPARE(rec.shown()[0].text,
-                 "Внутренняя ошибка программы: the window has no control Label999");
+                 "Внутренняя ошибка программы: команда не выполнена до конца. Сообщите о ней, "
+                 "пожалуйста, автору программы.\n(the window has no control Label999)");
         messages::dispatch([] { throw 42; });
         QCOMPARE(rec.shown().back().kind, messages::Kind::Error);
-        QCOMPARE(rec.last(), "Unknown error");
+        QCOMPARE(rec.last(), "Неизвестная ошибка: команда не выполнена до конца.\n(Unknown error)");
         messages::dispatch([] {});
         QCOMPARE(rec.shown().size(), std::size_t(3));
     }

@@ -16,6 +16,7 @@
 #include "Fonts.h"
 #include "FunctionScreen.h"
 #include "GraphList.h"
+#include "Startup.h"
 #include "WorkCommands.h"
 #include "WorkDialogs.h"
 #include "WorkFile.h"
@@ -194,8 +195,8 @@ class KeepingWorkTest : public QObject {
         QTemporaryDir dir;
         const QString path = dir.filePath("Я.literon");
         writeFile(path, "literon-work 1\nletter: Я\ngraphs: 1\ngraph: 2; x; 0; 3\n");
-        QCOMPARE(workcommands::workFileArgument({"literon", "--fullscreen", path, "other"}), path);
-        QCOMPARE(workcommands::workFileArgument({"literon", "--fullscreen"}), QString());
+        QCOMPARE(startup::parse({"--fullscreen", path, "other"}).work, path);
+        QCOMPARE(startup::parse({"--fullscreen"}).work, QString());
         FormFixture f;
         QVERIFY(!f.ctl("Label224").isHidden());  // "Старт программы" on the start screen
         workcommands::openPath(path);
