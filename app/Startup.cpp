@@ -1,20 +1,22 @@
 #include "Startup.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace startup {
 
 namespace {
 // Qt's own options, which the window's toolkit takes for itself: with a value, and without.
-const QStringList kQtWithValue = {"platform", "platformpluginpath", "platformtheme", "style",
-                                  "stylesheet", "display", "geometry", "qwindowgeometry",
-                                  "qwindowtitle", "qwindowicon", "session", "name", "title"};
+const QStringList kQtWithValue = {
+    "platform", "platformpluginpath", "platformtheme", "style",       "stylesheet", "display",
+    "geometry", "qwindowgeometry",    "qwindowtitle",  "qwindowicon", "session",    "name",
+    "title"};
 const QStringList kQtAlone = {"reverse", "nograb", "dograb", "sync", "widgetcount"};
 
 QString qtName(const QString& a) {
@@ -104,6 +106,10 @@ bool loadQtTranslations(QCoreApplication& app) {
         return false;
     }
     QCoreApplication::installTranslator(qt);
+    // What Qt's widgets write themselves (a file's size and date, the types of files) is written
+    // the Russian way too. The program's own numbers keep the desktop's decimal separator: they
+    // are read and written through QLocale::system().
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     return true;
 }
 

@@ -33,7 +33,8 @@ QString noDisplayMessage();
 void sayWhenTheScreenCannotBeReached();
 
 // Loads Qt's Russian translations, so that the file, print and question dialogs speak Russian as
-// the rest of the program does, whatever the desktop's language. Returns whether they were found.
+// the rest of the program does, whatever the desktop's language, and writes sizes and dates in
+// them the Russian way. Returns whether the translations were found.
 bool loadQtTranslations(QCoreApplication& app);
 
 }  // namespace startup

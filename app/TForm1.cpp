@@ -16,6 +16,7 @@
 #include "FunctionMode.h"
 #include "FunctionState.h"
 #include "Handlers.h"
+#include "HelpWindow.h"
 #include "KeyboardLayout.h"
 #include "Messages.h"
 #include "Pacing.h"
@@ -143,6 +144,7 @@ void TForm1::bindWorkCommands() {
     steps.enterFunctionMode = [this] { Label147Click(); };
     workcommands::bind({steps, [this] { return workingScreen(); }});
     contestcommands::bind();
+    helpwindow::bind(this);
 }
 
 bool TForm1::workingScreen() const {

@@ -47,6 +47,8 @@ int main(int argc, char** argv) {
     startup::loadQtTranslations(app);
     QApplication::setApplicationDisplayName("Литерон");
     QApplication::setApplicationName("Литерон");
+    // The desktop entry the package installs: the window gets its icon and name from it.
+    QGuiApplication::setDesktopFileName("io.github.literon.Literon");
     fonts::registerSubstitutions();
     // The parser reads locale numbers with the desktop's decimal separator.
     TParser::SetSystemDecimalSeparator(QLocale::system().decimalPoint().toStdString());

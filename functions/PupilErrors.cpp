@@ -18,8 +18,7 @@ QString formulaProblem(const QString& typed, const std::exception& e) {
         return "не сходятся скобки: каждой «(» нужна своя «)»";
     if (dynamic_cast<const EExpressionHasBlanks*>(&e))
         return "есть пробел: формулу пишут без пробелов, например sin(x)";
-    if (dynamic_cast<const ETooManyNestings*>(&e))
-        return "слишком много скобок одна в другой";
+    if (dynamic_cast<const ETooManyNestings*>(&e)) return "слишком много скобок одна в другой";
     if (dynamic_cast<const EExpressionTooComplex*>(&e))
         return "формула слишком длинная для программы";
     if (dynamic_cast<const ESyntaxError*>(&e))
@@ -55,14 +54,16 @@ QString boxName(int box) {
 }
 
 QString formulaMessage(int box, const QString& typed, const std::exception& e) {
-    return QString("Поле «%1», формула «%2»: %3.").arg(boxName(box), typed, formulaProblem(typed, e)) +
+    return QString("Поле «%1», формула «%2»: %3.")
+               .arg(boxName(box), typed, formulaProblem(typed, e)) +
            second(e);
 }
 
 QString numberMessage(int box, const QString& typed, const std::exception& e) {
     const QString separator = localenumbers::decimalSeparator();
-    return QString("Поле «%1»: «%2» — не число. Число пишут цифрами, со знаком «-» впереди, если "
-                   "оно отрицательное, а дробную часть — через «%3» (например, %4).")
+    return QString(
+               "Поле «%1»: «%2» — не число. Число пишут цифрами, со знаком «-» впереди, если "
+               "оно отрицательное, а дробную часть — через «%3» (например, %4).")
                .arg(boxName(box), typed, separator, "-1" + separator + "2") +
            second(e);
 }

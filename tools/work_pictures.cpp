@@ -1,23 +1,29 @@
 // work_pictures [folder]: the pictures of keeping work (docs/ by default): the menu "File" open
 // over an example letter, the same with "Недавние работы" open on three works of a journal, the
-// cell saved as a PNG at 2×, and a printed worksheet page (printed to PDF, rendered to PNG by
-// pdftoppm). Run offscreen: QT_QPA_PLATFORM=offscreen.
+// cell saved as a PNG at 2×, the dialog "Открыть…" in Russian, the guide's window, and a printed
+// worksheet page (printed to PDF, rendered to PNG by pdftoppm). Run offscreen:
+// QT_QPA_PLATFORM=offscreen.
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 
 #include "CellPicture.h"
+#include "HelpWindow.h"
 #include "Journal.h"
 #include "LetterTemplates.h"
 #include "Pacing.h"
 #include "ScenePacing.h"
+#include "Startup.h"
 #include "TForm1.h"
+#include "WorkDialogs.h"
 #include "WorkPrint.h"
 
 namespace {
@@ -105,6 +111,8 @@ bool printWorksheet(const QString& pdf) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString folder = startPictureTool(argc, argv);
+    startup::loadQtTranslations(app);
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
 
     TForm1 form;
     form.show();
@@ -120,6 +128,45 @@ int main(int argc, char** argv) {
         fillJournal(journalFolder.path());
         withRecentWorks(form).save(QDir(folder).filePath("recent-works.png"));
         journal::setFolder(QString());
+    }
+    {
+        // The dialog "Открыть…" on a class's folder of two works, as the desktop shows it in
+        // Russian; the files' times are fixed so that the picture is the same on every run.
+        const QString works = QDir::temp().filePath("Работы 5Б");
+        QDir(works).removeRecursively();
+        QDir().mkpath(works);
+        for (const char* name : {"Буква П.literon", "Буква Я.literon"}) {
+            QFile f(QDir(works).filePath(QString::fromUtf8(name)));
+            f.open(QIODevice::WriteOnly);
+            f.close();
+            f.open(QIODevice::ReadWrite);
+            f.setFileTime(QDateTime(QDate(2026, 12, 9), QTime(10, 30)),
+                          QFileDevice::FileModificationTime);
+        }
+        QTimer::singleShot(0, [&] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                // The list without sizes and dates, which Qt writes in the desktop's own language
+                // (Russian on a Russian desktop, English on this tool's).
+                if (auto* files = qobject_cast<QFileDialog*>(dialog))
+                    files->setViewMode(QFileDialog::List);
+                dialog->resize(760, 420);
+                pacing::processPendingEvents();
+                dialog->grab().save(QDir(folder).filePath("open-dialog.png"));
+                dialog->close();
+            }
+        });
+        workdialogs::dialogs().openPath(works);
+        QDir(works).removeRecursively();
+    }
+    {
+        // The guide beside the work, at its section on typing a function.
+        form.menuItem("N3").trigger();
+        HelpWindow* help = helpwindow::shown();
+        help->resize(680, 600);
+        help->showAt("typing");
+        pacing::processPendingEvents();
+        help->grab().save(QDir(folder).filePath("help-window.png"));
+        help->close();
     }
     const QString png = QDir(folder).filePath("export-2x.png");
     if (const QString why = cellpicture::write(png, cellpicture::Format::Png, 2); !why.isEmpty()) {

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <algorithm>
 
 #include "Controls.h"
 #include "Plane.h"
@@ -93,6 +94,31 @@ QImage screenImage(int scale) {
     p.translate(-cell.topLeft());
     paintScreen(p, scale);
     return img;
+}
+
+QImage forPaper(QImage cell) {
+    cell = cell.convertToFormat(QImage::Format_RGB32);
+    const QRgb cyan = plane::kCyan.rgb();
+    for (int y = 0; y < cell.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(cell.scanLine(y));
+        for (int x = 0; x < cell.width(); ++x) {
+            const QRgb c = line[x] | 0xff000000;
+            if (c == cyan) {
+                line[x] = qRgb(255, 255, 255);
+                continue;
+            }
+            const int r = qRed(c), g = qGreen(c), b = qBlue(c);
+            const int lightest = std::max({r, g, b}), darkest = std::min({r, g, b});
+            // The plane's faint grid and anything tinted with its cyan: a light grey line.
+            if (r < g - 20 && g > 200 && b > 200) {
+                line[x] = qRgb(185, 185, 185);
+                continue;
+            }
+            // The pale template (a light yellow) and other pale strokes: dark grey.
+            if (lightest > 215 && darkest > 140 && darkest < 250) line[x] = qRgb(95, 95, 95);
+        }
+    }
+    return cell;
 }
 
 QString write(const QString& path, Format format, int scale) {

@@ -26,6 +26,11 @@ void paintWorksheet(QPainter& p, const LetterTemplate* letter);
 // The cell as the screen shows it, `scale` (1 … 4) pixels per client pixel.
 QImage screenImage(int scale);
 
+// A picture of the cell for paper: the light cyan plane white, its faint grid light grey, the
+// pale template and grid frames dark grey, so that little ink goes on the page and the letter's
+// strokes stay clear on a greyscale printer; the axes, numbers and graphs keep their colours.
+QImage forPaper(QImage cell);
+
 enum class Format { Png, Pdf, Svg };
 // Writes the cell to `path`: PNG at `scale`, or PDF or SVG with the strokes as vectors. Returns
 // the reason in Russian when the file could not be written, empty on success; a failed write

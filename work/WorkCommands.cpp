@@ -319,6 +319,7 @@ void PrintWorkClick() {
     if (!choice) return;
     workprint::Sheet sheet;
     sheet.worksheet = choice->worksheet && letterOnScreen();
+    sheet.screenColours = choice->screenColours;
     sheet.heading = heading(sheet.worksheet);
     sheet.comment = g_memory.comment;
     sheet.formulas = formulas();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -76,17 +77,24 @@ std::optional<PictureChoice> askPicture(const QString& suggested) {
     return c;
 }
 
-// Asks whether to print the letter with its graphs or a worksheet for pupils.
-std::optional<PrintChoice> askWhatToPrint() {
+// Asks what to print (the letter with its graphs, or where there is a template a worksheet for
+// pupils) and in which colours.
+std::optional<PrintChoice> askWhatToPrint(bool worksheetOffered) {
     QDialog d(parentWindow());
     d.setWindowTitle("Печать");
     auto* layout = new QVBoxLayout(&d);
-    layout->addWidget(new QLabel("Что напечатать?"));
     auto* drawing = new QRadioButton("Букву с графиками и их формулами");
     auto* worksheet = new QRadioButton("Рабочий лист: плоскость и шаблон буквы без графиков");
     drawing->setChecked(true);
-    layout->addWidget(drawing);
-    layout->addWidget(worksheet);
+    if (worksheetOffered) {
+        layout->addWidget(new QLabel("Что напечатать?"));
+        layout->addWidget(drawing);
+        layout->addWidget(worksheet);
+    }
+    auto* colours =
+        new QCheckBox("Цвета экрана: голубая плоскость и бледный шаблон (больше краски)");
+    colours->setObjectName("ScreenColours");
+    layout->addWidget(colours);
     auto* buttons = new QDialogButtonBox;
     buttons->addButton("Дальше", QDialogButtonBox::AcceptRole);
     buttons->addButton("Отмена", QDialogButtonBox::RejectRole);
@@ -94,16 +102,13 @@ std::optional<PrintChoice> askWhatToPrint() {
     QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
     layout->addWidget(buttons);
     if (d.exec() != QDialog::Accepted) return std::nullopt;
-    return PrintChoice{worksheet->isChecked()};
+    return PrintChoice{worksheet->isChecked(), colours->isChecked()};
 }
 
 std::optional<PrintChoice> askPrint(QPrinter& printer, bool worksheetOffered) {
-    PrintChoice c;
-    if (worksheetOffered) {
-        const auto what = askWhatToPrint();
-        if (!what) return std::nullopt;
-        c = *what;
-    }
+    const auto what = askWhatToPrint(worksheetOffered);
+    if (!what) return std::nullopt;
+    const PrintChoice c = *what;
     QPrintDialog dialog(&printer, parentWindow());
     dialog.setWindowTitle("Печать");
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

@@ -24,7 +24,8 @@ struct PictureChoice {
 };
 
 struct PrintChoice {
-    bool worksheet = false;  // the template on the plane without the graphs, for work on paper
+    bool worksheet = false;      // the template on the plane without the graphs, for work on paper
+    bool screenColours = false;  // the screen's colours rather than little ink
 };
 
 struct Dialogs {

@@ -13,6 +13,7 @@ namespace workprint {
 
 struct Sheet {
     bool worksheet = false;
+    bool screenColours = false;  // the cell as the screen shows it; else for paper (forPaper)
     QString heading;  // "Литерон. Буква «П»", "Рабочий лист. Буква «П»"
     QString comment;                                 // printed under the heading when there is one
     QStringList formulas;                            // one line per graph of the list

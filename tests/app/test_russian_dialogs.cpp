@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -20,7 +21,6 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
-#include <QPointer>
 
 #include "ContestDialogs.h"
 #include "ContestRound.h"
@@ -31,15 +31,15 @@
 namespace {
 
 // Words of Latin letters a Russian dialog may show: the names of file formats.
-const QStringList kFormats = {"PNG", "PDF", "SVG", "CSV", "UTF", "literon", "png", "pdf",
-                              "svg", "csv"};
+const QStringList kFormats = {"PNG",     "PDF", "SVG", "CSV", "UTF",
+                              "literon", "png", "pdf", "svg", "csv"};
 
 // The Latin words of a text, file names and paths left out.
 QStringList latinWords(QString text) {
-    text.remove(QRegularExpression("<[^>]*>"));                  // markup
-    text.remove(QRegularExpression("\\(\\*\\.[^)]*\\)"));         // "(*.png)"
-    text.remove(QRegularExpression("\\S*[/\\\\]\\S*"));           // paths
-    text.remove(QRegularExpression("\\S+\\.[A-Za-z0-9]{1,7}\\b")); // "Буква П.literon"
+    text.remove(QRegularExpression("<[^>]*>"));                     // markup
+    text.remove(QRegularExpression("\\(\\*\\.[^)]*\\)"));           // "(*.png)"
+    text.remove(QRegularExpression("\\S*[/\\\\]\\S*"));             // paths
+    text.remove(QRegularExpression("\\S+\\.[A-Za-z0-9]{1,7}\\b"));  // "Буква П.literon"
     QStringList words;
     const QRegularExpression word("[A-Za-z]{2,}");
     for (auto m = word.globalMatch(text); m.hasNext();) {
@@ -160,7 +160,9 @@ class RussianDialogsTest : public QObject {
         walker.walk("Печать", [&] { work.print(printer, true); });
 
         const contestdialogs::Dialogs& contest = contestdialogs::dialogs();
-        walker.walk("Новый раунд", [&] { contest.newRound({{"Группа 1", "Группа 2"}, 5, {}, true}); });
+        walker.walk("Новый раунд", [&] {
+            contest.newRound({{"Группа 1", "Группа 2"}, 5, {}, true});
+        });
         ContestRound round({"Звёздочки", "Ракеты"}, 60'000, 0);
         round.letterBuilt(u'П', 1, 20'000);
         walker.walk("Итоги раунда", [&] { contest.results(round); });

@@ -14,6 +14,7 @@
 #include "Fonts.h"
 #include "FunctionScreen.h"
 #include "LetterTemplates.h"
+#include "Plane.h"
 #include "Surface.h"
 #include "WorkDialogs.h"
 #include "WorkPrint.h"
@@ -89,6 +90,32 @@ int pages(const QByteArray& pdf) {
 class PicturesAndPrintTest : public QObject {
     Q_OBJECT
   private slots:
+    // For paper the worksheet of "П" has a white plane and a dark template that a greyscale
+    // printer keeps; a graph's red and the black axes stay as they are.
+    void paperTakesLittleInk() {
+        FunctionScreen f(',', "Label171");
+        const QRect cell = cellpicture::cellRect();
+        QImage sheet(cell.size(), QImage::Format_RGB32);
+        QPainter p(&sheet);
+        p.translate(-cell.topLeft());
+        cellpicture::paintWorksheet(p, lettertemplates::find(u'П'));
+        p.setPen(Qt::red);
+        p.drawPoint(cell.topLeft() + QPoint(5, 5));
+        p.end();
+        const QImage paper = cellpicture::forPaper(sheet);
+        const auto grey = [&](QPoint client) {
+            return qGray(paper.pixel(client - cell.topLeft()));
+        };
+        QCOMPARE(paper.pixel(QPoint(20, 20)), qRgb(255, 255, 255));  // the plane, off every line
+        QVERIFY(grey(QPoint(944, 250)) < 128);  // the left upright of "П" (client x 944)
+        QCOMPARE(paper.pixel(QPoint(5, 5)), qRgb(255, 0, 0));
+        QCOMPARE(paper.pixel(plane::kOrigin - cell.topLeft() + QPoint(30, 0)), qRgb(0, 0, 0));
+        int cyan = 0;
+        for (int y = 0; y < paper.height(); ++y)
+            for (int x = 0; x < paper.width(); ++x) cyan += paper.pixel(x, y) == plane::kCyan.rgb();
+        QCOMPARE(cyan, 0);
+    }
+
     void initTestCase() { fonts::registerSubstitutions(); }
 
     // At 1× the picture is the screen, pixel for pixel — captions, template picture, dots, and
