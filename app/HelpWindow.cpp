@@ -50,11 +50,13 @@ void HelpWindow::showAt(const QString& anchor) {
     if (!isVisible()) {
         // Beside the program's window where the screen has room, else over its right part.
         QWidget* form = parentWidget();
-        const QRect screen = (form && form->screen() ? form->screen() : QGuiApplication::primaryScreen())
-                                 ->availableGeometry();
+        const QRect screen =
+            (form && form->screen() ? form->screen() : QGuiApplication::primaryScreen())
+                ->availableGeometry();
         QPoint at = form ? form->frameGeometry().topRight() + QPoint(8, 0) : screen.topLeft();
         at.setX(std::min(at.x(), screen.right() - width()));
-        at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - height())));
+        at.setY(
+            std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - height())));
         move(at);
     }
     show();
