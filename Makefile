@@ -9,11 +9,19 @@ JOBS    ?= $(shell nproc)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Line tables are enough for the sanitizers' and debuggers' backtraces, and compile a fifth faster.
 CONFIG  := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
+# Every build compiles through ccache, whose cache lies outside the clone (~/.cache/ccache): a clean
+# clone on the same machine compiles only what changed since. Paths inside the clone are hashed
+# relative to it, so that clones in other folders share the cache; ccache's own checks (the
+# compiler, its options, every header's contents) decide a hit, so a stale cache cannot hide a
+# failing build.
+LAUNCH  := -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 
 # What building and running the program needs: a compiler, CMake, Qt (with SVG for the picture
 # export, and its Russian translations for the dialogs), libjpeg, the fonts.
 RUN_PACKAGES := build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libjpeg62-turbo-dev \
-                fonts-liberation fonts-urw-base35 qt6-translations-l10n
+                fonts-liberation fonts-urw-base35 qt6-translations-l10n ccache
 # What the tests, benchmarks, fuzzing and the format check need on top.
 DEV_PACKAGES := $(RUN_PACKAGES) libgtest-dev libbenchmark-dev libmuparser-dev clang \
                 libclang-rt-14-dev clang-format xvfb xauth poppler-utils xdotool
@@ -46,14 +54,14 @@ deps-package:
 
 # The program alone: `make run` builds nothing of the tests.
 build: deps
-	[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) $(CONFIG)
+	[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) $(CONFIG) $(LAUNCH)
 	cmake --build $(BUILD) --target literon -j $(JOBS)
 
 run: build
 	$(BUILD)/app/literon
 
 build-dev: deps-dev
-	cmake -S . -B $(BUILD) $(CONFIG) -DLITERON_DEVELOPER=ON
+	cmake -S . -B $(BUILD) $(CONFIG) $(LAUNCH) -DLITERON_DEVELOPER=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The random walk over the window on a build with AddressSanitizer and UndefinedBehaviorSanitizer
@@ -68,7 +76,7 @@ MONKEY_ENV = QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=3600000 \
 # Two walks of half the events each, with their own seeds, one per core. The second brings an
 # event at every turn of a running drawing, so nearly all of it happens inside drawings.
 monkey-asan: deps-dev
-	cmake -S . -B $(BUILD)-asan $(CONFIG) -DLITERON_DEVELOPER=ON -DLITERON_SANITIZE=ON
+	cmake -S . -B $(BUILD)-asan $(CONFIG) $(LAUNCH) -DLITERON_DEVELOPER=ON -DLITERON_SANITIZE=ON
 	cmake --build $(BUILD)-asan --target test_monkey -j $(JOBS)
 	$(MONKEY_ENV) LITERON_MONKEY_FIRST_SEED=2 LITERON_MONKEY_NESTED_ODDS=1 \
 	  $(BUILD)-asan/tests/monkey/test_monkey randomWalk \
@@ -85,7 +93,7 @@ format-check: deps-dev
 	$(CXX_FILES) | xargs clang-format --dry-run --Werror
 
 bench: deps-dev
-	cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release -DLITERON_DEVELOPER=ON
+	cmake -S . -B $(BUILD)-release $(LAUNCH) -DCMAKE_BUILD_TYPE=Release -DLITERON_DEVELOPER=ON
 	cmake --build $(BUILD)-release -j $(JOBS) --target bench_parser bench_plot startup_bare startup_literon
 	@echo "machine: $$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2), $$(nproc) cores; $$(date -u +%F)"
 	@for b in $(BUILD)-release/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b" \
@@ -96,7 +104,7 @@ bench: deps-dev
 # literon_<version>_<arch>.deb in this folder, then appstream's verdict on its metainfo and
 # lintian's on the package.
 package: deps-package
-	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DLITERON_DEVELOPER=OFF
+	cmake -S . -B $(BUILD)-package $(LAUNCH) -DCMAKE_BUILD_TYPE=Release -DLITERON_DEVELOPER=OFF
 	cmake --build $(BUILD)-package -j $(JOBS)
 	rm -f $(BUILD)-package/literon_*.deb
 	cd $(BUILD)-package && cpack -G DEB

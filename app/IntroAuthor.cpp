@@ -94,7 +94,6 @@ void TForm1::Timer3Timer() {
 }
 
 void TForm1::Timer1Timer() {
-    // The original switches double buffering on here; Qt's widgets are always double-buffered.
     auto& credit = ctl<Label>("Label141");
     credit.setCaption(creditLine().left(credit.tag()));
     credit.setTag(credit.tag() + 1);

@@ -17,6 +17,7 @@
 #include "FunctionState.h"
 #include "Handlers.h"
 #include "HelpWindow.h"
+#include "InternalError.h"
 #include "KeyboardLayout.h"
 #include "Messages.h"
 #include "Pacing.h"
@@ -26,6 +27,7 @@
 #include "Stage.h"
 #include "TextControls.h"
 #include "TextMode.h"
+#include "Window.h"
 #include "WindowDescription.h"
 #include "WorkCommands.h"
 
@@ -94,7 +96,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 TForm1::~TForm1() = default;
 
 void TForm1::missingControl(const QString& name) {
-    throw std::logic_error("the window has no control " + name.toStdString());
+    ::window::missing(name);
 }
 
 void TForm1::runHandler(void (TForm1::*handler)()) {
@@ -156,7 +158,7 @@ void TForm1::selfCheck() const {
     for (const HandlerBinding& b : handlerBindings()) names << QString::fromUtf8(b.control);
     const QStringList missing = windowdesc::missingNames(*this, names);
     if (!missing.isEmpty())
-        throw std::logic_error("the window lacks controls: " + missing.join(", ").toStdString());
+        throw InternalError("the window lacks controls: " + missing.join(", ").toStdString());
 }
 
 // Esc hides the introduction and the author panel as a click does; with neither on show it ends

@@ -21,7 +21,7 @@ class TForm1 : public QMainWindow {
 
     ClientSurface& surface() { return *surface_; }
 
-    // A control of the window by its name; throws std::logic_error when the window lacks it.
+    // A control of the window by its name; throws InternalError (window::missing) when it lacks it.
     template <class T = QWidget>
     T& ctl(const QString& name) const {
         T* w = surface_->findChild<T*>(name);

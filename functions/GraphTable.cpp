@@ -3,12 +3,13 @@
 #include <stdexcept>
 #include <string>
 
+#include "InternalError.h"
 #include "PlotState.h"
 
 namespace {
 int indexOf(int k) {
     if (!GraphTable::isSlot(k))
-        throw std::out_of_range("graph slot " + std::to_string(k) + " is outside 1..20000");
+        throw InternalError("graph slot " + std::to_string(k) + " is outside 1..20000");
     return k - 1;
 }
 }  // namespace

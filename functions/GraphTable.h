@@ -20,7 +20,7 @@ class GraphTable {
     static constexpr int kSlots = 20000;
 
     static bool isSlot(int k) { return k >= 1 && k <= kSlots; }
-    // Slot k, 1-based; a number outside 1 … 20000 throws std::out_of_range.
+    // Slot k, 1-based; a number outside 1 … 20000 is a fault of the program (InternalError).
     GraphSlot& slot(int k);
     const GraphSlot& slot(int k) const;
 

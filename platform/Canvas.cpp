@@ -8,7 +8,7 @@
 #include "Stage.h"
 
 namespace {
-// The pen of the original platform: solid, round ends, no smoothing.
+// The pen of every stroke: solid, round ends, no smoothing, so that a dot is a crisp disc.
 QPen strokePen(QColor c, int w) {
     QPen p(c);
     p.setWidth(std::max(1, w));

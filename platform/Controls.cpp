@@ -249,7 +249,7 @@ void Shape::setForm(Form f) {
 void Shape::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const int w = std::max(1, penWidth_);
-    // The outline lies inside the control, as the original shape draws it.
+    // The outline lies inside the control: a wide pen does not spill over its neighbours.
     const QRectF box = QRectF(rect()).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0);
     QPen pen(pen_);
     pen.setWidth(w);

@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-// The controls of the window, standing in for the original toolkit's. Graphic controls (labels,
+// The controls of the window, described by their tables. Graphic controls (labels,
 // pictures, shapes) are painted under the window canvas; windowed ones (panels, edit boxes, the
 // list box, the memo) over it. Every graphic control tells its surface when it must repaint, so
 // that strokes drawn over it vanish (see ClientSurface).

@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -54,6 +55,36 @@ class Filter : public QObject {
         hooks_.edited();
     }
 
+    // Text an input method commits passes the same check as typed keys; its preedit (the text
+    // still being composed) is never shown in the box.
+    void inputMethod(QInputMethodEvent* e) {
+        QString taken;
+        QChar refused;
+        const QString before = textBeforeCaret(), after = textAfterCaret();
+        const QString commit = e->commitString();
+        for (qsizetype i = 0; i < commit.size(); ++i) {
+            QChar c = commit.at(i);
+            if (c.isNonCharacter() || c.category() == QChar::Other_Control) continue;
+            const QChar typed = c;
+            if (!translated(c, before + taken, commit.mid(i + 1) + after, false) ||
+                !hooks_.accepts(c)) {
+                if (!typed.isSpace()) refused = typed;
+                continue;
+            }
+            taken += c;
+        }
+        if (!taken.isEmpty()) {
+            const bool atEnd =
+                edit_->cursorPosition() == edit_->text().size() && !edit_->hasSelectedText();
+            edit_->insert(taken);
+            if (atEnd)
+                for (QChar c : taken) hooks_.appended(c);
+            else
+                hooks_.edited();
+        }
+        if (!refused.isNull() && hooks_.refused) hooks_.refused(refused);
+    }
+
     bool eventFilter(QObject*, QEvent* e) override {
         switch (e->type()) {
             case QEvent::KeyPress:
@@ -71,6 +102,9 @@ class Filter : public QObject {
                 return false;
             case QEvent::ContextMenu:
                 menu(static_cast<QContextMenuEvent*>(e));
+                return true;
+            case QEvent::InputMethod:
+                inputMethod(static_cast<QInputMethodEvent*>(e));
                 return true;
             default:
                 return false;

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <exception>
 
+#include "InternalError.h"
+
 namespace messages {
 namespace {
 Sink g_sink;
@@ -66,7 +68,7 @@ void dispatch(const std::function<void()>& handler) {
     } depth;
     try {
         handler();
-    } catch (const std::logic_error& e) {
+    } catch (const InternalError& e) {
         showInternal(QString::fromUtf8(e.what()));
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));

@@ -29,7 +29,8 @@ void resetSink();
 // Runs an event handler so that no exception ever reaches the event loop: the program's own
 // errors (parser and conversion errors, any std::exception) end the handler and their message
 // goes to the default error display; what the handler changed before stays changed. A
-// std::logic_error is a fault of the program and is shown as an internal error.
+// InternalError is a fault of the program and is shown as an internal error; any other exception
+// (std::invalid_argument for what a user typed, say) is shown as the default error.
 void dispatch(const std::function<void()>& handler);
 // How many event handlers are running, one inside another: a drawing that processes events on
 // its way may be under way, and what a timer would change under it must wait.

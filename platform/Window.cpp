@@ -4,12 +4,13 @@
 #include <stdexcept>
 
 #include "Controls.h"
+#include "InternalError.h"
 #include "Messages.h"
 
 namespace window {
 
 void missing(const QString& name) {
-    throw std::logic_error("the window has no control " + name.toStdString());
+    throw InternalError("the window has no control " + name.toStdString());
 }
 
 QTimer& timer(const QString& name) {

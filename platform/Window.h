@@ -11,9 +11,10 @@
 #include "Surface.h"
 
 // The controls of the running main window by name, for the mode subsystems that cannot see the
-// window class itself. Every lookup fails loudly (std::logic_error) when the window lacks the name.
+// window class itself. Every lookup fails loudly (InternalError) when the window lacks the name.
 namespace window {
 
+// The one thrower of a missing control, for every lookup.
 [[noreturn]] void missing(const QString& name);
 
 // The names of a run of numbered controls: numbered("Label", 66, 71) is Label66 … Label71.

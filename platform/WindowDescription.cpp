@@ -8,6 +8,7 @@
 
 #include "Controls.h"
 #include "Fonts.h"
+#include "InternalError.h"
 #include "Surface.h"
 
 namespace windowdesc {
@@ -67,8 +68,8 @@ Look parseLook(const ControlRow& row) {
         const int eq = p.indexOf('=');
         const QString key = eq < 0 ? p : p.left(eq).trimmed();
         if (!kLookKeys.contains(key))
-            throw std::logic_error(std::string("unknown look '") + key.toStdString() + "' on " +
-                                   row.name);
+            throw InternalError(std::string("unknown look '") + key.toStdString() + "' on " +
+                                row.name);
         look.values.insert(key, eq < 0 ? QString() : p.mid(eq + 1).trimmed());
     }
     return look;
@@ -77,8 +78,8 @@ Look parseLook(const ControlRow& row) {
 QColor mustColour(const QString& name, const char* control) {
     const QColor c = colour(name);
     if (!c.isValid())
-        throw std::logic_error(std::string("unknown colour '") + name.toStdString() + "' on " +
-                               control);
+        throw InternalError(std::string("unknown colour '") + name.toStdString() + "' on " +
+                            control);
     return c;
 }
 
@@ -99,7 +100,7 @@ QWidget* create(const ControlRow& row, QWidget* parent, const Look& look,
         auto* l = new Label(parent);
         l->setLabelFont(lookFont(look));
         l->setFontColor(fg);
-        // Without a colour of its own a label takes its parent's, as the original labels do.
+        // Without a colour of its own a label takes its parent's: it reads as part of its panel.
         QColor parentColour = windowBackground();
         if (auto* panel = qobject_cast<Panel*>(parent)) parentColour = panel->color();
         l->setColor(look.has("bg") ? mustColour(look.get("bg"), row.name) : parentColour);
@@ -158,7 +159,7 @@ QWidget* create(const ControlRow& row, QWidget* parent, const Look& look,
         return e;
     }
     if (kind == "listbox") return new QListWidget(parent);
-    throw std::logic_error(std::string("unknown control kind '") + row.kind + "' for " + row.name);
+    throw InternalError(std::string("unknown control kind '") + row.kind + "' for " + row.name);
 }
 
 void styleWindowed(QWidget* w, const Look& look, const char* name) {
@@ -179,8 +180,8 @@ void build(ClientSurface& surface, std::span<const ControlRow> rows,
         if (row.parent && *row.parent) {
             parent = surface.control(QString::fromUtf8(row.parent));
             if (!parent)
-                throw std::logic_error(std::string("control ") + row.name +
-                                       " names an unknown parent " + row.parent);
+                throw InternalError(std::string("control ") + row.name +
+                                    " names an unknown parent " + row.parent);
         }
         const Look look = parseLook(row);
         QWidget* w = create(row, parent, look, pictures);
@@ -216,8 +217,7 @@ void buildMenu(QMenuBar& bar, std::span<const MenuRow> rows) {
         } else {
             QMenu* parent = menus.value(QString::fromUtf8(r.parent));
             if (!parent)
-                throw std::logic_error(std::string("menu item ") + r.name +
-                                       " has an unknown parent");
+                throw InternalError(std::string("menu item ") + r.name + " has an unknown parent");
             action = parent->addAction(caption);
         }
         action->setObjectName(name);

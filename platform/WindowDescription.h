@@ -48,7 +48,7 @@ QColor highlightColour();
 QColor hotLightColour();
 
 // Creates the controls of the rows on the surface, in table order (a parent before its
-// children). Throws std::logic_error on an unknown parent or kind.
+// children). Throws InternalError on an unknown parent or kind.
 void build(ClientSurface& surface, std::span<const ControlRow> rows, const PictureSource& pictures);
 void buildMenu(QMenuBar& bar, std::span<const MenuRow> rows);
 

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "Canvas.h"
+#include "InternalError.h"
 #include "PlotState.h"
 #include "Rounding.h"
 #include "Surface.h"
@@ -12,7 +13,7 @@ namespace draw {
 
 WindowCanvas& canvas() {
     ClientSurface* s = ClientSurface::current();
-    if (!s) throw std::logic_error("no window to draw on");
+    if (!s) throw InternalError("no window to draw on");
     return s->canvas();
 }
 

@@ -5,6 +5,7 @@
 
 #include "Controls.h"
 #include "Fonts.h"
+#include "InternalError.h"
 #include "Surface.h"
 
 namespace plane {
@@ -52,7 +53,7 @@ QImage paintPicture() {
 Picture& image10() {
     ClientSurface* s = ClientSurface::current();
     Picture* p = s ? s->control<Picture>("Image10") : nullptr;
-    if (!p) throw std::logic_error("the window has no plane Image10");
+    if (!p) throw InternalError("the window has no plane Image10");
     return *p;
 }
 
@@ -66,8 +67,7 @@ int clearings() {
 
 void reset(QPoint) {
     ++g_clearings;
-    // The original fills the plane's own bitmap with its light cyan; what the program relies on
-    // is the repaint that follows, so the picture is left as it is and only repaints.
+    // What clears the cell is the repaint: the picture itself stays as it is.
     image10().pictureChanged();
 }
 

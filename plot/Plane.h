@@ -25,8 +25,8 @@ QImage paintPicture();
 Picture& image10();
 
 // Clears the cell: the plane repaints when pending events are next processed, so every stroke
-// drawn over it vanishes, and the picture itself comes out unchanged. The seed is where the
-// original fill starts (the clicked point of a hotspot, else the picture's corner).
+// drawn over it vanishes, and the picture itself comes out unchanged. The seed (the clicked point
+// of a hotspot, else the picture's corner) changes nothing of what is drawn.
 void reset(QPoint seed = QPoint(0, 0));
 
 // Hides the plane and shows it again: the same wipe.

@@ -125,7 +125,6 @@ void Timer2Timer() {
     // The count lives in the hint line's tag and is never reset.
     hint.setCaption(hintFor(currentLetter()).left(hint.tag()));
     hint.setTag(hint.tag() + 1);
-    // The original switches double buffering on here; Qt's widgets are always double-buffered.
 }
 
 void writeSlot(int number) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -150,6 +151,26 @@ int main(int argc, char** argv) {
                 if (auto* files = qobject_cast<QFileDialog*>(dialog))
                     files->setViewMode(QFileDialog::List);
                 dialog->resize(760, 420);
+                // The dialog reads the folder on a thread of its own: the picture waits until both
+                // works are listed, sorted and with their icons (on a busy machine that takes a
+                // while; at most about 10 s).
+                const auto listed = [dialog] {
+                    for (QListView* v : dialog->findChildren<QListView*>()) {
+                        if (!v->isVisible() || !v->model()) continue;
+                        const QModelIndex root = v->rootIndex();
+                        if (v->model()->rowCount(root) != 2) return false;
+                        for (int r = 0; r < 2; ++r)
+                            if (v->model()->index(r, 0, root).data(Qt::DecorationRole).isNull())
+                                return false;
+                        return v->model()->index(0, 0, root).data().toString() <
+                               v->model()->index(1, 0, root).data().toString();
+                    }
+                    return false;
+                };
+                for (int i = 0; i < 1000 && !listed(); ++i)
+                    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+                for (int i = 0; i < 20; ++i)
+                    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
                 pacing::processPendingEvents();
                 dialog->grab().save(QDir(folder).filePath("open-dialog.png"));
                 dialog->close();

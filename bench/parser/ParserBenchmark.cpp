@@ -93,8 +93,8 @@ void evalCpp(benchmark::State& state, const Case* c) {
 }
 
 // What exactness would cost: + − × ÷ and SQRT over 1024 operand pairs, in plain double (as the
-// evaluator computes them) and in extended precision rounded once to double (as the routines of
-// the description compute them, rounding twice in about 1 case of 5000).
+// evaluator computes them) and in extended precision rounded once to double (the exact routines,
+// which differ from plain double by a rounding in about 1 case of 5000).
 struct Operands {
     std::vector<double> a, b;
     Operands() {

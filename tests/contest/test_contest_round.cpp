@@ -118,7 +118,7 @@ class ContestRoundTest : public QObject {
 
     // The README gives the teacher the rules the round dialog shows, word for word.
     void theReadmeSaysTheRules() {
-        QFile readme(QFINDTESTDATA("../../README.md"));
+        QFile readme(LITERON_README);
         QVERIFY(readme.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(readme.readAll()).simplified();
         for (const QString& rule : ContestRound::rules())

@@ -1,4 +1,5 @@
 // Function mode: the entry panel, building graphs and the graph list.
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QtTest>
@@ -39,6 +40,24 @@ class FunctionModeTest : public QObject {
         QCOMPARE(f.edit(3).text(), QString());
         QCOMPARE(f.ctl<Label>("CommaHint").caption(),
                  QString("«a» здесь нет: только цифры, «-» и «,»."));
+    }
+
+    // An input method's committed text passes the same check as keys: what the box refuses is
+    // named, a decimal comma becomes a point, the composing text never shows.
+    void inputMethodTextIsFiltered() {
+        FunctionScreen f;
+        QLineEdit& box = f.edit(1);
+        box.setFocus();
+        QInputMethodEvent composing("т", {});
+        QCoreApplication::sendEvent(&box, &composing);
+        QCOMPARE(box.text(), QString());
+        QInputMethodEvent commit;
+        commit.setCommitString("tg(1,5*x)");
+        QCoreApplication::sendEvent(&box, &commit);
+        QCOMPARE(box.text(), QString("(1.5*x)"));
+        QCOMPARE(functionEntry.entryBuffer, QString("(1.5*x)"));
+        QVERIFY(!f.ctl("CommaHint").isHidden());
+        QVERIFY(f.ctl<Label>("CommaHint").caption().startsWith("Знака «g» здесь нет"));
     }
 
     // Every error a pupil can meet while building says first, in Russian, which box and what

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "GraphTable.h"
+#include "InternalError.h"
 #include "PlotState.h"
 #include "StrokeCatalogue.h"
 #include "TestSurface.h"
@@ -27,9 +28,9 @@ class GraphTableTest : public QObject {
         graphTable.slot(20000).yExpr = "last";
         QCOMPARE(graphTable.slot(1).xExpr, QString("first"));
         QCOMPARE(graphTable.slot(20000).yExpr, QString("last"));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, graphTable.slot(0));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, graphTable.slot(20001));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, graphTable.slot(-1));
+        QVERIFY_THROWS_EXCEPTION(InternalError, graphTable.slot(0));
+        QVERIFY_THROWS_EXCEPTION(InternalError, graphTable.slot(20001));
+        QVERIFY_THROWS_EXCEPTION(InternalError, graphTable.slot(-1));
     }
 
     void resetClearsSlotsOneToTenAndLeavesTheDelayAtEleven() {

@@ -5,9 +5,11 @@
 #include <stdexcept>
 
 #include "Controls.h"
+#include "InternalError.h"
 #include "LocaleNumbers.h"
 #include "Messages.h"
 #include "Surface.h"
+#include "Window.h"
 #include "WindowDescription.h"
 
 namespace {
@@ -20,7 +22,7 @@ void buildOne(const ControlRow& row) {
 QString refusal(const ControlRow& row) {
     try {
         buildOne(row);
-    } catch (const std::logic_error& e) {
+    } catch (const InternalError& e) {
         return QString::fromUtf8(e.what());
     }
     return QString();
@@ -45,12 +47,17 @@ class DispatchAndDescriptionTest : public QObject {
         QVERIFY(rec.internal().empty());
     }
 
-    // A logic_error (a control the window lacks, a slot out of range) is the program's fault.
+    // An InternalError (a control the window lacks, a slot out of range) is the program's fault;
+    // nothing else is, not even a std::invalid_argument thrown for what a pupil typed.
     void programFaultsAreInternal() {
         messages::Recorder rec;
-        messages::dispatch([] { throw std::logic_error("the window has no control Label999"); });
-        messages::dispatch([] { throw std::out_of_range("slot 0"); });
+        messages::dispatch([] { window::missing("Label999"); });
+        messages::dispatch([] { throw InternalError("graph slot 0 is outside 1..20000"); });
         QCOMPARE(rec.internal().size(), std::size_t(2));
+        messages::dispatch(
+            [] { throw std::invalid_argument("В раунде должно быть от 2 до 8 групп."); });
+        QCOMPARE(rec.internal().size(), std::size_t(2));
+        QCOMPARE(rec.last(), "В раунде должно быть от 2 до 8 групп.");
         QCOMPARE(rec.shown()[0].text,
                  "Внутренняя ошибка программы: команда не выполнена до конца. Сообщите о ней, "
                  "пожалуйста, автору программы.\n(the window has no control Label999)");
@@ -58,7 +65,7 @@ class DispatchAndDescriptionTest : public QObject {
         QCOMPARE(rec.shown().back().kind, messages::Kind::Error);
         QCOMPARE(rec.last(), "Неизвестная ошибка: команда не выполнена до конца.\n(Unknown error)");
         messages::dispatch([] {});
-        QCOMPARE(rec.shown().size(), std::size_t(3));
+        QCOMPARE(rec.shown().size(), std::size_t(4));
     }
 
     void descriptionRefusesWhatItDoesNotKnow_data() {
@@ -101,7 +108,7 @@ class DispatchAndDescriptionTest : public QObject {
     void menuRefusesAnUnknownParent() {
         QMenuBar bar;
         const MenuRow rows[] = {{"File1", "", "File", true}, {"N9", "File2", "Старт", true}};
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, windowdesc::buildMenu(bar, rows));
+        QVERIFY_THROWS_EXCEPTION(InternalError, windowdesc::buildMenu(bar, rows));
     }
 
     // Controls are found by name and kind: a panel's child as well as the surface's, a wrong
