@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+class QWidget;
 
 class QCoreApplication;
 
@@ -36,5 +39,11 @@ void sayWhenTheScreenCannotBeReached();
 // the rest of the program does, whatever the desktop's language, and writes sizes and dates in
 // them the Russian way. Returns whether the translations were found.
 bool loadQtTranslations(QCoreApplication& app);
+
+// The program's window, from the QApplication made to its end: Qt's texts in Russian, the fonts,
+// the journal, the window on its screen (in the projector view with --fullscreen), the offer of
+// unsaved work and the work file named. `beforeShowing` sees the window before it is first shown
+// (the start-up benchmark watches for its first frame). Returns the exit status.
+int runProgram(const Options& options, const std::function<void(QWidget&)>& beforeShowing = {});
 
 }  // namespace startup

@@ -31,9 +31,10 @@ const double kValues[] = {0.0,
                           std::numeric_limits<double>::quiet_NaN()};
 constexpr std::size_t kValueCount = sizeof(kValues) / sizeof(kValues[0]);
 
-// A compile of up to 1000 characters asks the recognisers' memory at most a few hundred
-// thousand questions (the worst texts known ask about 250 000); far more means a search that
-// has gone exponential. Counted in work, not time, so a busy machine finds nothing.
+// A compile asks the recognisers' memory at most 40 questions a character on every adversarial
+// family the tests know (tests/parser/CompileTimeTest.cpp): 40 000 for 1000 characters. The
+// limit here is fifty times that, so that only a search gone exponential is a finding. Counted in
+// work, not time, so a busy machine finds nothing.
 constexpr std::size_t kMaxCompileWork = 2'000'000;
 
 }  // namespace

@@ -1,20 +1,14 @@
-// The program as it starts, ended at its first painted frame.
-#include <QLocale>
+// The program as it really starts (the same start as literon's: Qt's Russian texts, the fonts,
+// the journal, the window on its stage, the offer of unsaved work), ended at its first painted
+// frame.
+#include <QApplication>
 
 #include "FirstFrame.h"
-#include "Fonts.h"
-#include "TForm1.h"
-#include "TParser.h"
+#include "Startup.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Литерон");
-    fonts::registerSubstitutions();
-    TParser::SetSystemDecimalSeparator(QLocale::system().decimalPoint().toStdString());
-    TForm1 form;
-    FirstFrame frame(form);
-    form.show();
-    const int rc = QApplication::exec();
+    const int rc = startup::runProgram({}, [](QWidget& form) { new FirstFrame(form); });
     FirstFrame::reportPeakMemory();
     return rc;
 }
