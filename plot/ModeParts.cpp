@@ -2,11 +2,19 @@
 
 #include <QHash>
 
+#include "InternalError.h"
+
 namespace modeparts {
 namespace {
 QHash<QString, Mode>& modes() {
     static QHash<QString, Mode> all;
     return all;
+}
+// The mode of that name; a name no mode registered is a fault of the program, said aloud.
+const Mode& mode(const QString& name) {
+    const auto it = modes().constFind(name);
+    if (it == modes().constEnd()) throw InternalError("no mode is called " + name.toStdString());
+    return *it;
 }
 }  // namespace
 
@@ -15,15 +23,15 @@ void registerMode(const QString& name, Mode mode) {
 }
 
 void hidePartsOf(const QString& name) {
-    if (const auto m = modes().value(name); m.hideParts) m.hideParts();
+    if (const Mode& m = mode(name); m.hideParts) m.hideParts();
 }
 
 void clearInputOf(const QString& name) {
-    if (const auto m = modes().value(name); m.clearInput) m.clearInput();
+    if (const Mode& m = mode(name); m.clearInput) m.clearInput();
 }
 
 QWidget* letterKeyOf(const QString& name, QChar letter) {
-    const auto m = modes().value(name);
+    const Mode& m = mode(name);
     return m.letterKey ? m.letterKey(letter) : nullptr;
 }
 

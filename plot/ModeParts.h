@@ -19,7 +19,8 @@ struct Mode {
 
 // A mode says how (the window does it for each mode when it is built; again replaces).
 void registerMode(const QString& name, Mode mode);
-// Does it for the mode of that name (nothing for a mode that said nothing).
+// Does it for the mode of that name (nothing for a mode that said nothing). A name no mode
+// registered throws InternalError: a misspelt name must not pass silently.
 void hidePartsOf(const QString& name);
 void clearInputOf(const QString& name);
 // The key of `letter` on the keyboard of the mode of that name; nullptr when it has none.

@@ -3,6 +3,8 @@
 
 #include "CanvasRecorder.h"
 #include "Draw.h"
+#include "InternalError.h"
+#include "ModeParts.h"
 #include "StepLoop.h"
 #include "TestSurface.h"
 
@@ -30,6 +32,16 @@ const QColor kStroke(0, 129, 129);
 class StepLoopTest : public QObject {
     Q_OBJECT
   private slots:
+    // A mode asked for by a name no mode registered is a fault said aloud, not a silent nothing.
+    void anUnknownModeIsRefused() {
+        int hidden = 0;
+        modeparts::registerMode("test mode", {.hideParts = [&] { ++hidden; }});
+        modeparts::hidePartsOf("test mode");
+        QCOMPARE(hidden, 1);
+        QVERIFY_THROWS_EXCEPTION(InternalError, modeparts::hidePartsOf("tets mode"));
+        QVERIFY_THROWS_EXCEPTION(InternalError, modeparts::letterKeyOf("tets mode", u'А'));
+    }
+
     void stepCounts_data() {
         QTest::addColumn<double>("start");
         QTest::addColumn<double>("end");
