@@ -200,6 +200,9 @@ void clearCheck() {
 }
 
 void CheckLetterClick() {
+    // A turn that ran out since the clock's last tick has ended: what its group built does not
+    // count for the next.
+    if (g.running) refreshClock();
     const QChar letter = templateLetter();
     if (!functionModeShown() || letter.isNull()) {
         messages::show(

@@ -282,7 +282,8 @@ class ContestWindowTest : public QObject {
     //   20  «Звёздочки» check "Б" with two graphs of it: not built, no point, the turn stays;
     //   40  they build the rest and check again: a point (40 s). «Ракеты».
     //   60  «Ракеты» build "Б" on the template of "В": the wrong letter, no point;
-    //   160 their two minutes run out. «Совята», on "В" with no graph.
+    //   160 their two minutes run out (a check at once scores nothing). «Совята», on "В" with no
+    //       graph.
     //   235 «Совята» build "В": a point (75 s). «Звёздочки».
     //   245 «Звёздочки» pass the turn. «Ракеты».
     //   295 «Ракеты» build "С" on its own template: a point (50 s). «Совята».
@@ -314,7 +315,14 @@ class ContestWindowTest : public QObject {
         typeGraphsOf(f, u'Б');
         f.menu("CheckLetter");
         QVERIFY(!contestcommands::lastCheck()->built);
-        g_now = 160'000;
+        // Their two minutes run out at 160 s; a check a moment later, before the clock's timer
+        // has ticked, scores nothing for the next group with what «Ракеты» built.
+        g_now = 160'100;
+        f.menu("CheckLetter");
+        QCOMPARE(pointsOf("Совята"), 0);
+        QCOMPARE(f.messages().last(), QString("На плоскости нет графиков, которые группа «Совята» "
+                                              "построила в этот ход, а засчитываются только они."));
+        f.messages().clear();
         pacing::tick(*f.form().findChild<QTimer*>("RoundTimer"));
         QCOMPARE(announced(f), QString("Время группы «Ракеты» вышло\nХод группы «Совята»"));
         QCOMPARE(letterBeginning.letter, QChar(u'В'));
