@@ -4,7 +4,6 @@
 #include <QVBoxLayout>
 
 #include "Fonts.h"
-#include "Pacing.h"
 #include "Plane.h"
 
 namespace {
@@ -92,31 +91,9 @@ RoundClock::RoundClock(QWidget* surface) : QLabel(surface->window()), over_(this
 }
 
 TurnAnnouncement::TurnAnnouncement(QWidget* surface)
-    : QLabel(surface->window()), over_(this, surface, kAnnouncement), timer_(new QTimer(this)) {
-    setObjectName("TurnAnnouncement");
-    resize(kAnnouncement.size());
-    setAlignment(Qt::AlignCenter);
+    : TimedNote(surface, kAnnouncement, "TurnAnnouncement", kShownMs) {
     setWordWrap(true);
     setFont(fonts::make("Times New Roman", 26, true));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(128, 0, 128));
-    pal.setColor(QPalette::WindowText, QColor(255, 255, 0));
-    setPalette(pal);
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(3);
+    look(QColor(128, 0, 128), QColor(255, 255, 0), 3);
     setCursor(Qt::PointingHandCursor);
-    timer_->setObjectName("TurnAnnouncementTimer");
-    timer_->setSingleShot(true);
-    timer_->setInterval(kShownMs);
-    pacing::adoptWindowTimer(timer_);
-    connect(timer_, &QTimer::timeout, this, &QWidget::hide);
-    hide();
-}
-
-void TurnAnnouncement::announce(const QString& text) {
-    setText(text);
-    show();
-    raise();
-    timer_->start();
 }

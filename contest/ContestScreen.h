@@ -3,11 +3,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPoint>
-#include <QTimer>
 #include <QWidget>
 #include <vector>
 
 #include "OverSurface.h"
+#include "TimedNote.h"
 
 // What the contest shows over the plane of Function mode, standing over the client surface (see
 // OverSurface), at places given in the surface's 1212 × 731 coordinates.
@@ -69,19 +69,13 @@ class RoundClock : public QLabel {
 // The end of a turn and whose turn comes next, in large letters over the middle of the plane, to
 // be read from the back of the room and on a projector; it goes after a few seconds or at a
 // click.
-class TurnAnnouncement : public QLabel {
+class TurnAnnouncement : public TimedNote {
     Q_OBJECT
   public:
     static constexpr int kShownMs = 4000;
     explicit TurnAnnouncement(QWidget* surface);
-    void announce(const QString& text);
-    QTimer& timer() { return *timer_; }
+    void announce(const QString& text) { say(text); }
 
   protected:
     void mousePressEvent(QMouseEvent*) override { hide(); }
-    void showEvent(QShowEvent*) override { over_.follow(); }
-
-  private:
-    OverSurface over_;
-    QTimer* timer_;
 };

@@ -85,15 +85,27 @@ void paintWorksheet(QPainter& p, const LetterTemplate* letter) {
     p.restore();
 }
 
-QImage screenImage(int scale) {
+namespace {
+// The cell painted by `paint` on a raster of `scale` pixels per client pixel.
+template <class Paint>
+QImage raster(int scale, Paint paint) {
     const QRect cell = cellRect();
     QImage img(cell.size() * scale, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
     p.scale(scale, scale);
     p.translate(-cell.topLeft());
-    paintScreen(p, scale);
+    paint(p);
     return img;
+}
+}  // namespace
+
+QImage screenImage(int scale) {
+    return raster(scale, [scale](QPainter& p) { paintScreen(p, scale); });
+}
+
+QImage worksheetImage(const LetterTemplate* letter, int scale) {
+    return raster(scale, [letter](QPainter& p) { paintWorksheet(p, letter); });
 }
 
 QImage forPaper(QImage cell) {

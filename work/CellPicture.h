@@ -23,8 +23,10 @@ void paintScreen(QPainter& p, double rasterScale);
 // graph, no caption. A null letter is the blank key's wide grid.
 void paintWorksheet(QPainter& p, const LetterTemplate* letter);
 
-// The cell as the screen shows it, `scale` (1 … 4) pixels per client pixel.
+// The cell as the screen shows it, and a worksheet's cell, `scale` (1 … 4) pixels per client
+// pixel.
 QImage screenImage(int scale);
+QImage worksheetImage(const LetterTemplate* letter, int scale);
 
 // A picture of the cell for paper: the light cyan plane white, its faint grid light grey, the
 // pale template and grid frames dark grey, so that little ink goes on the page and the letter's

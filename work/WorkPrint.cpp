@@ -39,25 +39,17 @@ void paintCell(Page& page, const Sheet& s) {
     page.p.translate(target.topLeft());
     page.p.scale(scale, scale);
     page.p.translate(-cell.topLeft());
-    const auto paintOn = [&](QPainter& p, double rasterScale) {
-        if (s.worksheet)
-            cellpicture::paintWorksheet(p, s.letterTemplate);
-        else
-            cellpicture::paintScreen(p, rasterScale);
-    };
-    if (s.screenColours) {
-        paintOn(page.p, 0);
+    if (s.screenColours && s.worksheet) {
+        cellpicture::paintWorksheet(page.p, s.letterTemplate);
+    } else if (s.screenColours) {
+        cellpicture::paintScreen(page.p, 0);
     } else {
         // For paper the colours change pixel by pixel: drawn at 4 pixels a client pixel first.
         constexpr int k = 4;
-        QImage img(cell.size() * k, QImage::Format_RGB32);
-        img.fill(Qt::white);
-        QPainter p(&img);
-        p.scale(k, k);
-        p.translate(-cell.topLeft());
-        paintOn(p, k);
-        p.end();
-        page.p.drawImage(QRectF(cell), cellpicture::forPaper(img));
+        page.p.drawImage(
+            QRectF(cell),
+            cellpicture::forPaper(s.worksheet ? cellpicture::worksheetImage(s.letterTemplate, k)
+                                              : cellpicture::screenImage(k)));
     }
     page.p.restore();
     page.p.setPen(QPen(Qt::black, 0.5 * page.pt));

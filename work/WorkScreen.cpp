@@ -3,11 +3,9 @@
 #include <QEvent>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTimer>
 
 #include "Fonts.h"
 #include "Messages.h"
-#include "Pacing.h"
 #include "Plane.h"
 
 namespace {
@@ -26,28 +24,14 @@ void colour(QWidget* w, QColor back, QColor text) {
 }
 }  // namespace
 
-SaveNote::SaveNote(QWidget* surface)
-    : QLabel(surface->window()), over_(this, surface, kNote), timer_(new QTimer(this)) {
-    setObjectName("SaveNote");
-    resize(kNote.size());
-    setAlignment(Qt::AlignCenter);
+SaveNote::SaveNote(QWidget* surface) : TimedNote(surface, kNote, "SaveNote", kShownMs) {
     setFont(fonts::make("Times New Roman", 15, true));
-    colour(this, QColor(255, 251, 214), QColor(0, 100, 0));
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    timer_->setObjectName("SaveNoteTimer");
-    timer_->setSingleShot(true);
-    timer_->setInterval(kShownMs);
-    pacing::adoptWindowTimer(timer_);
-    connect(timer_, &QTimer::timeout, this, &QWidget::hide);
-    hide();
+    look(QColor(255, 251, 214), QColor(0, 100, 0), 1);
 }
 
 void SaveNote::say(const QString& text) {
-    setText(text);
     setToolTip(text);
-    show();
-    raise();
-    timer_->start();
+    TimedNote::say(text);
 }
 
 RecoveryOffer::RecoveryOffer(QWidget* surface)

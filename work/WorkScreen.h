@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "OverSurface.h"
+#include "TimedNote.h"
 
 class QPushButton;
 class QShortcut;
@@ -13,20 +14,12 @@ class QTimer;
 // What keeping work shows in the window, standing over the client surface (see OverSurface).
 
 // A short note after a save, above the plane, for a few seconds: no dialog to close.
-class SaveNote : public QLabel {
+class SaveNote : public TimedNote {
     Q_OBJECT
   public:
     static constexpr int kShownMs = 4000;
     explicit SaveNote(QWidget* surface);
     void say(const QString& text);
-    QTimer& timer() { return *timer_; }
-
-  protected:
-    void showEvent(QShowEvent*) override { over_.follow(); }
-
-  private:
-    OverSurface over_;
-    QTimer* timer_;
 };
 
 // The offer at start to go on with what the last session left unsaved: its work, its unfinished
