@@ -1,5 +1,6 @@
 #include "AlphabetGroups.h"
 
+#include "SharedControls.h"
 #include "Window.h"
 
 namespace groups {
@@ -32,15 +33,18 @@ const QStringList& letterPartControls() {
 }
 
 const QStringList& formulaPairs() {
-    static const QStringList list = {"Label45", "Label46", "Label48", "Label49",
-                                     "Label51", "Label52", "Label54", "Label55",
-                                     "Label57", "Label58", "Label60", "Label61"};
+    static const QStringList list = [] {
+        QStringList pairs;
+        for (int i = 0; i < 6; ++i)
+            pairs << shared::kFormulaCaptions[i] << shared::kFormulaDescriptions[i];
+        return pairs;
+    }();
     return list;
 }
 
 const QStringList& partResetList() {
-    static const QStringList list =
-        QStringList{"Label65"} + letterPartControls() + QStringList{"label228"} + formulaPairs();
+    static const QStringList list = QStringList{shared::kBanner} + letterPartControls() +
+                                    QStringList{"label228"} + formulaPairs();
     return list;
 }
 

@@ -13,6 +13,7 @@
 #include "Plane.h"
 #include "PlotState.h"
 #include "PreviewDrawing.h"
+#include "SharedControls.h"
 #include "StrokeCatalogue.h"
 #include "TraceLoop.h"
 #include "Window.h"
@@ -45,8 +46,8 @@ void place(const HotspotPlace& p) {
 
 // The marker shows the letter red on its key; the hint line gets the letter for its timer.
 void markKey(const LetterLesson& l) {
-    Label& marker = label("Label38");
-    Label& hint = label("Label1");
+    Label& marker = label(shared::kLetterMarker);
+    Label& hint = label(shared::kHint);
     marker.setCaption("");
     hint.setCaption("");
     marker.show();
@@ -65,7 +66,7 @@ void showPicture(const LetterLesson& l) {
 void showHotspots(const LetterLesson& l) {
     for (const HotspotPlace& h : l.hotspots) place(h);
     if (l.instructionUntilHotspots)
-        label("Label40").setCaption(instruction(label("Label38").caption()));
+        label(shared::kInstruction).setCaption(instruction(label(shared::kLetterMarker).caption()));
 }
 
 void runPreview(const LetterLesson& l) {
@@ -110,7 +111,7 @@ void runLetterLesson(const LetterLesson& l) {
     if (l.shiftFirst) applyShifts(l);
 
     // The frame stands where the letter will be drawn, as wide as its picture.
-    auto& frame = window::control<Shape>("Shape1");
+    auto& frame = window::control<Shape>(shared::kLetterFrame);
     frame.show();
     if (l.frameTop) frame.move(frame.x(), *l.frameTop);
     const int frameWidth =
@@ -120,7 +121,7 @@ void runLetterLesson(const LetterLesson& l) {
     QWidget& slot = ctl(l.slot);
     if (l.slotWidth) slot.resize(l.slotWidth, slot.height());
     slot.show();
-    ctl("Label65").hide();
+    ctl(shared::kBanner).hide();
     plane::reset();
     for (const QString& name : groups::partResetList()) window::control(name).hide();
     for (const char* name : l.alsoHides) ctl(name).hide();
@@ -129,9 +130,9 @@ void runLetterLesson(const LetterLesson& l) {
     markKey(l);
     window::timer("Timer2").start();
 
-    Label& line = label("Label40");
+    Label& line = label(shared::kInstruction);
     line.show();
-    const QString letter = label("Label38").caption();
+    const QString letter = label(shared::kLetterMarker).caption();
     line.setCaption(l.instructionUntilHotspots
                         ? QString::fromUtf8(l.instructionUntilHotspots) + letter
                         : instruction(letter));
@@ -143,7 +144,7 @@ void runLetterLesson(const LetterLesson& l) {
     runPreview(l);
 
     if (!l.pictureAfterSmallLetter) showPicture(l);
-    ctl("Shape1").hide();
+    ctl(shared::kLetterFrame).hide();
     if (l.hotspotsBeforeSmallLetter) showHotspots(l);
 
     draw::originAtCentreOf(slot);
@@ -169,6 +170,9 @@ void runLetterLesson(const LetterLesson& l) {
         if (f.descriptionLabel)
             label(f.descriptionLabel).setCaption(QString::fromUtf8(f.description));
     }
-    for (const char* name : {"Label53", "Label54", "Label55", "Label56", "Label57", "Label58"})
+    // The fourth and fifth pairs and their prefixes wait for their parts' clicks.
+    for (const char* name :
+         {shared::kPrefixes[2], shared::kFormulaCaptions[3], shared::kFormulaDescriptions[3],
+          shared::kPrefixes[3], shared::kFormulaCaptions[4], shared::kFormulaDescriptions[4]})
         ctl(name).hide();
 }

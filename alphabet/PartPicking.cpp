@@ -9,13 +9,14 @@
 #include "PartPicks.h"
 #include "Plane.h"
 #include "PlotState.h"
+#include "SharedControls.h"
 #include "Window.h"
 
 namespace {
 
 // The letter of the current lesson: the caption of the selection marker.
 QString currentLetter() {
-    return window::control<Label>("Label38").caption();
+    return window::control<Label>(shared::kLetterMarker).caption();
 }
 
 bool servesLetter(const PartPick& pick, const QString& letter) {
@@ -47,7 +48,7 @@ void runPartPick(const PartPick& pick, QPoint fillStart) {
     for (const char* name : pick.hides) window::control(name).hide();
     for (const char* name : pick.shows) window::control(name).show();
     if (pick.description) {
-        auto& banner = window::control<Label>("Label65");
+        auto& banner = window::control<Label>(shared::kBanner);
         banner.setCaption(window::control<Label>(pick.description).caption());
         if (pick.showsBanner) banner.show();
     }

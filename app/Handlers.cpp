@@ -1,20 +1,21 @@
 #include "Handlers.h"
 
+#include "SharedControls.h"
 #include "TForm1.h"
 
 namespace {
 const HandlerBinding kBindings[] = {
     {"Label224", &TForm1::Label142Click},
     {"Label142", &TForm1::Label142Click},
-    {"N9", &TForm1::N9Click},
+    {shared::kStartMenu, &TForm1::N9Click},
     {"Label31", &TForm1::Label31Click},
     {"N10", &TForm1::N10Click},
 
-    {"N6", &TForm1::N6Click},
+    {shared::kAlphabetMenu, &TForm1::N6Click},
     {"Label145", &TForm1::Label145Click},
-    {"N7", &TForm1::N7Click},
+    {shared::kTextMenu, &TForm1::N7Click},
     {"Label146", &TForm1::Label146Click},
-    {"N8", &TForm1::N8Click},
+    {shared::kFunctionsMenu, &TForm1::N8Click},
     {"Label147", &TForm1::Label147Click},
     {"Panel1", &TForm1::Panel1Click},
     {"Panel2", &TForm1::Panel2Click},

@@ -4,11 +4,13 @@
 
 #include "AlphabetGroups.h"
 #include "Draw.h"
+#include "FunctionControlNames.h"
 #include "KeyboardLayout.h"
 #include "LetterStart.h"
 #include "Plane.h"
 #include "PlotState.h"
 #include "Rounding.h"
+#include "SharedControls.h"
 #include "ShellGroups.h"
 #include "TForm1.h"
 #include "TextGroups.h"
@@ -47,16 +49,16 @@ void TForm1::resizeSlots(int w, int h) {
 void TForm1::enterAlphabet(bool fromCaption) {
     if (fromCaption) {
         wipeWorkArea();
-        menuItem("N5").setEnabled(false);
+        menuItem(shared::kExampleLettersMenu).setEnabled(false);
     }
     ctl("Panel4").hide();
     ctl("Panel3").show();
     ctl("Panel5").hide();
     ctl("Panel6").hide();
     ctl("Panel8").hide();
-    ctl("Label1").setVisible(!fromCaption);
+    ctl(shared::kHint).setVisible(!fromCaption);
     markModeCaption("Label145");
-    auto& frame = ctl<Shape>("Shape1");
+    auto& frame = ctl<Shape>(shared::kLetterFrame);
     frame.show();
     if (fromCaption) {
         frame.setPenColor(QColor(255, 242, 0));
@@ -64,16 +66,16 @@ void TForm1::enterAlphabet(bool fromCaption) {
     } else {
         frame.move(892, 252);
     }
-    ctl("ImRamkaSetka1").hide();
-    if (fromCaption) ctl("ImRamkaSetka2").hide();
+    ctl(fnctl::kGrid).hide();
+    if (fromCaption) ctl(fnctl::kWideGrid).hide();
     plane::wipe();
     wipeWorkArea();
-    ctl("Label143").hide();
-    ctl("Label65").hide();
+    ctl(shared::kWordDeleteKey).hide();
+    ctl(shared::kBanner).hide();
     plane::reset();
     hideGroup(groups::letterPartControls());
     hideGroup(groups::formulaLabels());
-    ctl("Label143").hide();
+    ctl(shared::kWordDeleteKey).hide();
     hideGroup(groups::wordSlots());
     ctl("Image37").show();
     setSlotsEnabled(false);
@@ -92,9 +94,9 @@ void TForm1::Label145Click() {
 
 void TForm1::enterText(bool fromCaption) {
     if (fromCaption) {
-        ctl("Label132").setEnabled(true);
+        ctl(fnctl::kEnterKey).setEnabled(true);
         wipeWorkArea();
-        menuItem("N5").setEnabled(false);
+        menuItem(shared::kExampleLettersMenu).setEnabled(false);
     }
     ctl("Panel4").hide();
     ctl("Panel3").hide();
@@ -102,14 +104,14 @@ void TForm1::enterText(bool fromCaption) {
     ctl("Panel6").show();
     ctl("Panel8").hide();
     markModeCaption("Label146");
-    ctl("Shape1").show();
-    ctl("Shape1").move(892, 252);
-    ctl("Label1").show();
+    ctl(shared::kLetterFrame).show();
+    ctl(shared::kLetterFrame).move(892, 252);
+    ctl(shared::kHint).show();
     wipeWorkArea();
-    ctl("ImRamkaSetka1").hide();
-    if (fromCaption) ctl("ImRamkaSetka2").hide();
+    ctl(fnctl::kGrid).hide();
+    if (fromCaption) ctl(fnctl::kWideGrid).hide();
     plane::wipe();
-    ctl("Label65").hide();
+    ctl(shared::kBanner).hide();
     plane::reset();
     hideGroup(groups::letterPartControls());
     hideGroup(groups::formulaLabels());
@@ -143,10 +145,10 @@ void TForm1::enterFunction(bool fromCaption) {
     ctl("Panel3").hide();
     ctl("Panel5").show();
     ctl("Panel6").hide();
-    ctl("Label143").hide();
+    ctl(shared::kWordDeleteKey).hide();
     ctl("Label181").hide();
-    ctl("Label65").hide();
-    if (fromCaption) ctl("Label1").hide();
+    ctl(shared::kBanner).hide();
+    if (fromCaption) ctl(shared::kHint).hide();
     plane::reset();
     hideGroup(groups::letterPartControls());
     if (fromCaption) {
@@ -154,11 +156,11 @@ void TForm1::enterFunction(bool fromCaption) {
         ctl("Label44").show();
         hideGroup(groups::formulaPairs());
     }
-    draw::originAtCentreOf(ctl("Image10"));
-    ctl("Shape1").hide();
+    draw::originAtCentreOf(ctl(shared::kPlane));
+    ctl(shared::kLetterFrame).hide();
     plane::wipe();
     // The grid frame's lower edge lies 2 pixels above the plane's x axis.
-    QWidget& grid = ctl("ImRamkaSetka1");
+    QWidget& grid = ctl(fnctl::kGrid);
     grid.move(grid.x(), roundHalfEven(plotState.originY - 2.0 - grid.height()));
     plotState.stepDelayMs = 5;
     ctl("Panel3").hide();

@@ -22,6 +22,7 @@
 #include "Messages.h"
 #include "Pacing.h"
 #include "PartPicking.h"
+#include "SharedControls.h"
 #include "ShellGroups.h"
 #include "ShellTables.h"
 #include "Stage.h"
@@ -39,10 +40,13 @@ struct TimerRow {
 // All three are off until their screens start them.
 constexpr TimerRow kTimers[] = {{"Timer1", 100}, {"Timer2", 70}, {"Timer3", 140}};
 
-const char* const kCaptionsOverLetters[] = {"Label45", "Label46", "Label47", "Label48", "Label49",
-                                            "Label50", "Label51", "Label52", "Label53", "Label54",
-                                            "Label55", "Label56", "Label57", "Label58", "Label59",
-                                            "Label60", "Label61", "Label65"};
+const char* const kCaptionsOverLetters[] = {
+    shared::kFormulaCaptions[0], shared::kFormulaDescriptions[0], shared::kPrefixes[0],
+    shared::kFormulaCaptions[1], shared::kFormulaDescriptions[1], shared::kPrefixes[1],
+    shared::kFormulaCaptions[2], shared::kFormulaDescriptions[2], shared::kPrefixes[2],
+    shared::kFormulaCaptions[3], shared::kFormulaDescriptions[3], shared::kPrefixes[3],
+    shared::kFormulaCaptions[4], shared::kFormulaDescriptions[4], shared::kSixthPrefix,
+    shared::kFormulaCaptions[5], shared::kFormulaDescriptions[5], shared::kBanner};
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
@@ -69,7 +73,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     // The formula captions and the banner stand over the letter pictures and under the hotspots.
     for (const char* n : kCaptionsOverLetters) ctl(n).stackUnder(&ctl("HV"));
     // The two formula captions of "Ё" reach up into the banner's place; they stay readable.
-    for (const char* n : {"Label57", "Label60"}) ctl(n).stackUnder(&ctl("HV"));
+    for (const char* n : {shared::kFormulaCaptions[4], shared::kFormulaCaptions[5]})
+        ctl(n).stackUnder(&ctl("HV"));
 
     for (const TimerRow& t : kTimers) {
         auto* timer = new QTimer(this);
@@ -150,7 +155,8 @@ void TForm1::bindWorkCommands() {
 }
 
 bool TForm1::workingScreen() const {
-    return ctl("Image10").isVisible() && !ctl("Memo1").isVisible() && !ctl("Panel2").isVisible();
+    return ctl(shared::kPlane).isVisible() && !ctl("Memo1").isVisible() &&
+           !ctl("Panel2").isVisible();
 }
 
 void TForm1::selfCheck() const {
@@ -192,7 +198,7 @@ void TForm1::openWorkArea() {
     ctl("Label181").hide();
     ctl("Panel1").show();
     ctl("Image38").show();
-    ctl("Image10").show();
+    ctl(shared::kPlane).show();
     for (const QString& n : groups::formulaLabels()) ctl(n).hide();
     ctl("Panel2").hide();
 }

@@ -12,6 +12,7 @@
 #include "ContestDialogs.h"
 #include "ContestScreen.h"
 #include "ExampleLetters.h"
+#include "FunctionCommands.h"
 #include "FunctionControlNames.h"
 #include "FunctionState.h"
 #include "GraphList.h"
@@ -21,8 +22,10 @@
 #include "LetterTemplates.h"
 #include "Messages.h"
 #include "Pacing.h"
+#include "SharedControls.h"
 #include "Surface.h"
 #include "Window.h"
+#include "WorkCommands.h"
 #include "WorkSaving.h"
 
 namespace contestcommands {
@@ -100,7 +103,7 @@ void readyPlane() {
             letter.isNull() ? nullptr : lettertemplates::find(letter.unicode()))
         lettertemplates::runLetterTemplate(*t);
     else if (letterBeginning.kind != LetterBeginning::None)
-        letterstart::Label44Click();
+        fncmd::kBlankLetter.run();
 }
 
 // Makes the plane ready unless more event handlers than `running` are under way (a build that a
@@ -150,17 +153,10 @@ QString turnText() {
 
 // The names of every control whose command changes the letter on the plane.
 QStringList changingCommands() {
-    QStringList names = {fnctl::kBuildKey,
-                         fnctl::kChangeGraphKey,
-                         fnctl::kDeleteGraphKey,
-                         fnctl::kDeleteAllKey,
-                         fnctl::kWidthNotice,
-                         fnctl::kBlankKey,
-                         "N6",
-                         "N7",
-                         "N8",
-                         "N9",
-                         "OpenWork"};
+    QStringList names = {fnctl::kBuildKey,      fnctl::kChangeGraphKey,     fnctl::kDeleteGraphKey,
+                         fnctl::kDeleteAllKey,  fnctl::kWidthNotice,        fnctl::kBlankKey,
+                         shared::kAlphabetMenu, shared::kTextMenu,          shared::kFunctionsMenu,
+                         shared::kStartMenu,    workcommands::kOpenWorkItem};
     for (const LetterTemplate& row : lettertemplates::rows()) names << row.key;
     for (const ExampleLetter& e : exampleletters::rows()) names << e.menuItem;
     return names;

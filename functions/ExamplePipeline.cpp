@@ -17,6 +17,7 @@
 #include "ModeParts.h"
 #include "Plane.h"
 #include "PlotState.h"
+#include "SharedControls.h"
 #include "Window.h"
 
 namespace exampleletters {
@@ -37,7 +38,7 @@ const QStringList& captionLabels() {
 }
 
 void hideLeftovers() {
-    ctl("Label65").hide();
+    ctl(shared::kBanner).hide();
     plane::reset();
     modeparts::hidePartsOf("alphabet");  // every letter picture and hotspot of Alphabet mode
     letterstart::hideTemplatePictures();
@@ -84,7 +85,7 @@ void putUnderCaptions(const ExampleLetter& e) {
             if (!lowest && o->objectName() == QLatin1String(c.label))
                 lowest = static_cast<QWidget*>(o);
     if (!lowest) return;
-    for (const char* n : {"ImRamkaSetka1", "ImRamkaSetka2", "ImsetkakratJ", e.picture})
+    for (const char* n : {fnctl::kGrid, fnctl::kWideGrid, fnctl::kShortIGrid, e.picture})
         ctl(n).stackUnder(lowest);
 }
 

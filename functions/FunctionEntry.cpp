@@ -6,6 +6,7 @@
 
 #include "Controls.h"
 #include "EditKeys.h"
+#include "FunctionCommands.h"
 #include "FunctionControlNames.h"
 #include "FunctionState.h"
 #include "GraphTable.h"
@@ -273,7 +274,7 @@ void Label134Click() {
 
 void bind() {
     for (const PadKey& k : kPadKeys) window::onClick(k.key, [key = k.key] { keypadKey(key); });
-    window::onClick(fnctl::kEnterKey, Label132Click);
+    fncmd::bind(fncmd::kEnter);
     window::onClick(fnctl::kDeleteKey, Label134Click);
     void (*const changes[])() = {Edit1Change, Edit2Change, Edit3Change, Edit4Change};
     for (int box = 1; box <= 4; ++box) {

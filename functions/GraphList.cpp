@@ -8,6 +8,7 @@
 
 #include "Controls.h"
 #include "Draw.h"
+#include "FunctionCommands.h"
 #include "FunctionControlNames.h"
 #include "FunctionEntry.h"
 #include "FunctionState.h"
@@ -415,9 +416,9 @@ void Label225Click() {
 }
 
 void bind() {
-    window::onClick(fnctl::kBuildKey, Label148Click);
-    window::onClick(fnctl::kChangeRangeKey, Label190Click);
-    window::onClick(fnctl::kChangeGraphKey, Label189Click);
+    fncmd::bind(fncmd::kBuild);
+    fncmd::bind(fncmd::kChangeRange);
+    fncmd::bind(fncmd::kChangeGraph);
     window::onClick(fnctl::kDeleteGraphKey, Label154Click);
     window::onClick(fnctl::kDeleteAllKey, Label226Click);
     window::onClick(fnctl::kWidthNotice, Label225Click);

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "FunctionCommands.h"
 #include "FunctionControlNames.h"
 #include "FunctionEntry.h"
 #include "FunctionState.h"
@@ -11,6 +12,7 @@
 #include "Plane.h"
 #include "PlotState.h"
 #include "Rounding.h"
+#include "SharedControls.h"
 #include "Window.h"
 
 namespace letterstart {
@@ -30,7 +32,7 @@ void emptyList() {
 }
 
 void hidePrefixLabels() {
-    for (const char* n : {"Label47", "Label50", "Label53", "Label56"}) window::control(n).hide();
+    for (const char* n : shared::kPrefixes) window::control(n).hide();
 }
 }  // namespace
 
@@ -57,7 +59,7 @@ void Label44Click() {
     functionEntry.entryStage = 1;
     functionentry::edit(1).setFocus();
     // The wide grid stands on the origin as it was left; the origin is not taken afresh.
-    QWidget& grid = window::control("ImRamkaSetka2");
+    QWidget& grid = window::control(fnctl::kWideGrid);
     grid.move(plotState.originX,
               roundHalfEven(plotState.originY - static_cast<double>(grid.height())));
     grid.show();
@@ -65,7 +67,7 @@ void Label44Click() {
 }
 
 void bind() {
-    window::onClick(fnctl::kBlankKey, Label44Click);
+    fncmd::bind(fncmd::kBlankLetter);
 }
 
 }  // namespace letterstart

@@ -3,14 +3,15 @@
 // what the key does besides. The template strokes stand in the first quadrant of the plane,
 // X = 942 and Y = 328 while they are drawn; every template is drawn in 4 px except the breve of
 // "Й" (5 px).
+#include "FunctionControlNames.h"
 #include "LetterTemplates.h"
 #include "TraceNotation.h"
 
 namespace {
 
-constexpr const char* kGrid1 = "ImRamkaSetka1";  // the ordinary letters
-constexpr const char* kGrid2 = "ImRamkaSetka2";  // the wide letters
-constexpr const char* kGridJ = "ImsetkakratJ";   // "Й", with room for the breve
+constexpr const char* kGrid1 = fnctl::kGrid;
+constexpr const char* kGrid2 = fnctl::kWideGrid;
+constexpr const char* kGridJ = fnctl::kShortIGrid;
 
 // clang-format off
 const LetterTemplate kRows[] = {

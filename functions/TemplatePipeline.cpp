@@ -13,6 +13,7 @@
 #include "LetterTemplates.h"
 #include "Plane.h"
 #include "PlotState.h"
+#include "SharedControls.h"
 #include "TemplateDrawing.h"
 #include "TraceLoop.h"
 #include "Window.h"
@@ -24,12 +25,6 @@ QWidget& ctl(const char* name) {
     return window::control(QString::fromUtf8(name));
 }
 
-// The prefix labels "y2=" … "y5=", which the examples also use as captions.
-const char* const kPrefixLabels[] = {"Label47", "Label50", "Label53", "Label56"};
-// The captions an example letter leaves over the plane: a new letter must not show them over
-// its template.
-const char* const kExampleCaptions[] = {"Label45", "Label48", "Label51",
-                                        "Label54", "Label57", "Label60"};
 const char* const kGridFrames[] = {"ImRamkaSetka1", "ImRamkaSetka2"};
 
 // "Й" opens the example letters and gives "Ввод" back; the end of the newest graph is cleared
@@ -38,7 +33,7 @@ void shortIOpening() {
     ctl(fnctl::kEnterKey).setEnabled(true);
     if (GraphTable::isSlot(graphTable.graphCount))
         graphTable.slot(graphTable.graphCount).endValue = 0;
-    window::menuItem("N5").setEnabled(true);
+    window::menuItem(shared::kExampleLettersMenu).setEnabled(true);
 }
 
 void showFrameWithWidth(int width) {
@@ -68,9 +63,10 @@ void runLetterTemplate(const LetterTemplate& row) {
     if (row.hidesPanel8) ctl(fnctl::kListPanel).hide();
     ctl(fnctl::kBuildKey).hide();
     ctl(fnctl::kBlankKey).show();
-    for (const char* n : kPrefixLabels) ctl(n).hide();
-    if (row.shortIExtras) ctl("Label59").hide();
-    for (const char* n : kExampleCaptions) ctl(n).hide();
+    for (const char* n : shared::kPrefixes) ctl(n).hide();
+    if (row.shortIExtras) ctl(shared::kSixthPrefix).hide();
+    // The captions an example letter leaves over the plane must not show over a template.
+    for (const char* n : shared::kFormulaCaptions) ctl(n).hide();
     letterstart::emptyEntryAndGraphs();
     ctl(fnctl::kOperatorBlock).setEnabled(true);
     ctl(fnctl::kEntryPanel).show();

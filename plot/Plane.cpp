@@ -6,6 +6,7 @@
 #include "Controls.h"
 #include "Fonts.h"
 #include "InternalError.h"
+#include "SharedControls.h"
 #include "Surface.h"
 
 namespace plane {
@@ -52,7 +53,7 @@ QImage paintPicture() {
 
 Picture& image10() {
     ClientSurface* s = ClientSurface::current();
-    Picture* p = s ? s->control<Picture>("Image10") : nullptr;
+    Picture* p = s ? s->control<Picture>(shared::kPlane) : nullptr;
     if (!p) throw InternalError("the window has no plane Image10");
     return *p;
 }

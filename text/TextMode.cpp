@@ -10,6 +10,7 @@
 #include "Plane.h"
 #include "PlotState.h"
 #include "Rounding.h"
+#include "SharedControls.h"
 #include "StepLoop.h"
 #include "StrokeCatalogue.h"
 #include "TextKeys.h"
@@ -30,7 +31,7 @@ const QStringList kSlotOrder = {"А", "Б", "В", "Г", "Д", "Е", "Ж", "З", 
                                 "Ц", "Ч", "Ш", "Щ", "Э", "Ё", "Ю", "Ь", "Ъ", "Ы", "Я"};
 
 Label& marker() {
-    return window::control<Label>("Label38");
+    return window::control<Label>(shared::kLetterMarker);
 }
 QString currentLetter() {
     return marker().caption();
@@ -54,14 +55,14 @@ void resetState() {
 }
 
 void pressKey(const TextKey& key) {
-    auto& frame = window::control<Shape>("Shape1");
+    auto& frame = window::control<Shape>(shared::kLetterFrame);
     frame.resize(key.frameWidth, frame.height());
     if (key.frameLeft) frame.move(*key.frameLeft, frame.y());
     plane::reset();
-    draw::originAtCentreOf(window::control("Image10"));
+    draw::originAtCentreOf(window::control(shared::kPlane));
     modeparts::hidePartsOf("functions");  // the entry of Function mode
 
-    auto& hint = window::control<Label>("Label1");
+    auto& hint = window::control<Label>(shared::kHint);
     const QChar letter = QString::fromUtf8(key.letter).at(0);
     auto* alphabetKey = qobject_cast<Label*>(modeparts::letterKeyOf("alphabet", letter));
     if (!alphabetKey) window::missing("the Alphabet key of " + QString(letter));
@@ -74,14 +75,14 @@ void pressKey(const TextKey& key) {
     hint.setCaption(marker().caption());
     if (key.startsHintTimer) window::timer("Timer2").start();
     if (key.showsInstruction) {
-        auto& instruction = window::control<Label>("Label40");
+        auto& instruction = window::control<Label>(shared::kInstruction);
         instruction.show();
         instruction.setCaption(key.instructionPrefix ? key.instructionPrefix + marker().caption()
                                                      : instructionFor(marker().caption()));
     }
     if (key.hidesRangeCaptions) {
-        window::control("Label36").hide();
-        window::control("Label37").hide();
+        window::control(shared::kStartCaption).hide();
+        window::control(shared::kEndCaption).hide();
     }
     PlotState& ps = plotState;
     ps.stepDelayMs = key.stepDelayMs;
@@ -120,7 +121,7 @@ void drawLargeZhe() {
 }
 
 void Timer2Timer() {
-    auto& hint = window::control<Label>("Label1");
+    auto& hint = window::control<Label>(shared::kHint);
     hint.move(45, hint.y());
     // The count lives in the hint line's tag and is never reset.
     hint.setCaption(hintFor(currentLetter()).left(hint.tag()));
@@ -132,13 +133,13 @@ void writeSlot(int number) {
     auto& slot = window::control<Picture>(name);
     g_slotNumber = number;
     slot.resize(kWideLetters.contains(currentLetter()) ? 90 : 67, slot.height());
-    auto& deleteKey = window::control("Label143");
+    auto& deleteKey = window::control(shared::kWordDeleteKey);
     deleteKey.move(slot.x(), slot.y() + slot.height());
     deleteKey.show();
     pacing::pause(1);
     draw::originAtCentreOf(slot);
     slot.show();
-    auto& eraser = window::control("Image40");
+    auto& eraser = window::control(shared::kWordEraser);
     eraser.move(slot.pos());
     eraser.show();
     eraser.hide();
@@ -155,7 +156,7 @@ void writeSlot(int number) {
 }
 
 void Label143Click() {
-    window::control("Label143").hide();
+    window::control(shared::kWordDeleteKey).hide();
     if (g_slotNumber == 0) return;
     QWidget& slot = window::control(QString("Image%1").arg(g_slotNumber));
     slot.hide();
@@ -167,7 +168,7 @@ void bind() {
     for (int n : {1,  2,  3,  4,  5,  6,  7,  8,  11, 12, 13, 14, 15, 16, 17, 18, 19,
                   20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 32, 33, 34, 35, 36})
         window::onClick(QString("Image%1").arg(n), [n] { writeSlot(n); });
-    window::onClick("Label143", [] { Label143Click(); });
+    window::onClick(shared::kWordDeleteKey, [] { Label143Click(); });
     QTimer& hintTimer = window::timer("Timer2");
     QObject::connect(&hintTimer, &QTimer::timeout, &hintTimer,
                      [] { messages::dispatch(Timer2Timer); });

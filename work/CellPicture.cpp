@@ -8,6 +8,7 @@
 
 #include "Controls.h"
 #include "Plane.h"
+#include "SharedControls.h"
 #include "Surface.h"
 #include "TemplatePictures.h"
 #include "Window.h"
@@ -45,7 +46,7 @@ void paintControl(QPainter& p, QWidget& w) {
 }  // namespace
 
 QRect cellRect() {
-    return window::control("Image10").geometry();
+    return window::control(shared::kPlane).geometry();
 }
 
 void paintScreen(QPainter& p, double rasterScale) {

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "ExampleLetters.h"
+#include "FunctionCommands.h"
 #include "FunctionControlNames.h"
 #include "FunctionEntry.h"
 #include "FunctionState.h"
@@ -81,11 +82,11 @@ QWidget& ctl(const char* name) {
 
 // A key the replay presses must be there to press, as for a pupil; a click during the drawing
 // may have taken it away.
-bool press(const char* key, void (*handler)()) {
+bool press(const fncmd::KeyCommand& command) {
     if (pacing::quitting()) return false;
-    QWidget& k = ctl(key);
+    QWidget& k = ctl(command.key);
     if (!k.isVisible() || !k.isEnabled()) return false;
-    messages::dispatch(handler);
+    messages::dispatch(command.run);
     return !pacing::quitting();
 }
 
@@ -101,24 +102,21 @@ bool type(int box, const QString& text) {
 }
 
 bool buildGraph(const Graph& g) {
-    return type(1, qs(g.x)) && press(fnctl::kEnterKey, functionentry::Label132Click) &&
-           type(2, qs(g.y)) && press(fnctl::kEnterKey, functionentry::Label132Click) &&
-           type(3, typedNumber(g.start)) && press(fnctl::kEnterKey, functionentry::Label132Click) &&
-           type(4, typedNumber(g.end)) && press(fnctl::kEnterKey, functionentry::Label132Click) &&
-           press(fnctl::kBuildKey, graphlist::Label148Click);
+    return type(1, qs(g.x)) && press(fncmd::kEnter) && type(2, qs(g.y)) && press(fncmd::kEnter) &&
+           type(3, typedNumber(g.start)) && press(fncmd::kEnter) && type(4, typedNumber(g.end)) &&
+           press(fncmd::kEnter) && press(fncmd::kBuild);
 }
 
 bool changeGraph(int k, const Graph& g) {
-    messages::dispatch([k] { graphlist::ListBox1Click(k); });
-    return press(fnctl::kChangeRangeKey, graphlist::Label190Click) && type(1, qs(g.x)) &&
-           press(fnctl::kEnterKey, functionentry::Label132Click) && type(2, qs(g.y)) &&
-           press(fnctl::kChangeGraphKey, graphlist::Label189Click);
+    messages::dispatch([k] { fncmd::chooseGraph(k); });
+    return press(fncmd::kChangeRange) && type(1, qs(g.x)) && press(fncmd::kEnter) &&
+           type(2, qs(g.y)) && press(fncmd::kChangeGraph);
 }
 
 bool begin(const Work& w) {
     switch (w.begin) {
         case Work::Begin::Blank:
-            messages::dispatch(letterstart::Label44Click);
+            messages::dispatch(fncmd::kBlankLetter.run);
             return true;
         case Work::Begin::Key:
             messages::dispatch([&] {

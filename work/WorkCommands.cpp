@@ -32,7 +32,7 @@ namespace workcommands {
 namespace {
 
 const window::MenuCommand kCommands[] = {
-    {"OpenWork", "Ctrl+O", OpenWorkClick},           {"SaveWork", "Ctrl+S", SaveWorkClick},
+    {kOpenWorkItem, "Ctrl+O", OpenWorkClick},        {"SaveWork", "Ctrl+S", SaveWorkClick},
     {"SaveWorkAs", "Ctrl+Shift+S", SaveWorkAsClick}, {"SavePicture", "Ctrl+E", SavePictureClick},
     {"PrintWork", "Ctrl+P", PrintWorkClick},
 };
@@ -144,7 +144,7 @@ class ShortcutWatch : public QObject {
 }  // namespace
 
 void refresh() {
-    window::menuItem("OpenWork").setEnabled(true);
+    window::menuItem(kOpenWorkItem).setEnabled(true);
     window::menuItem("SaveWork").setEnabled(letterwork::canSave());
     window::menuItem("SaveWorkAs").setEnabled(letterwork::canSave());
     window::menuItem("RecentWorks").setEnabled(journal::enabled());
@@ -331,7 +331,7 @@ void PrintWorkClick() {
 void bind(const Screen& screen) {
     g_screen = screen;
     window::bindMenuCommands(kCommands);
-    QAction& any = window::menuItem("OpenWork");
+    QAction& any = window::menuItem(kOpenWorkItem);
     if (auto* menu = qobject_cast<QMenu*>(any.parent()))
         QObject::connect(menu, &QMenu::aboutToShow, menu, refresh);
     qApp->installEventFilter(new ShortcutWatch(any.parent()));

@@ -27,6 +27,9 @@ void bind(const Screen& screen);
 void refresh();
 
 void OpenWorkClick();
+
+// The menu item "Открыть…", which other modes' rules name (a contest counts it as a change).
+inline constexpr char kOpenWorkItem[] = "OpenWork";
 // Writes the work again into its file at once (the comment kept); a work without a file asks,
 // as "Сохранить как…" does.
 void SaveWorkClick();
