@@ -7,7 +7,9 @@
 #include "AlphabetGroups.h"
 #include "Controls.h"
 #include "Draw.h"
+#include "InternalError.h"
 #include "LetterLesson.h"
+#include "Letters.h"
 #include "ModeParts.h"
 #include "Pacing.h"
 #include "Plane.h"
@@ -92,6 +94,16 @@ QColor smallLetterColour(const LetterColour& c) {
 }
 
 }  // namespace
+
+std::vector<LetterLesson> withRecords(std::vector<LetterLesson> rows) {
+    for (LetterLesson& l : rows) {
+        const letters::LetterRecord* r = letters::find(l.letter);
+        if (!r) throw InternalError("a lesson for a letter without a record");
+        l.key = r->alphabetKey;
+        l.slot = r->lessonSlot;
+    }
+    return rows;
+}
 
 const LetterLesson* findLesson(char16_t letter) {
     for (auto table : {lessonsAtoO(), lessonsPtoYa()})

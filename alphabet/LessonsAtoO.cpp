@@ -44,8 +44,6 @@ std::vector<LetterLesson> buildRows() {
     // "А": two legs grow down from the apex; the crossbar is a fixed segment redrawn every step.
     rows.push_back(LetterLesson{
         .letter = u'А',
-        .key = "Label5",
-        .slot = "Image1",
         .picture = "ImA",
         .pictureLeft = 938,
         .pictureTop = 175,
@@ -75,8 +73,6 @@ std::vector<LetterLesson> buildRows() {
     // "Б": the stem, the bowl as dots of a sideways parabola, its two bars and the top bar.
     rows.push_back(LetterLesson{
         .letter = u'Б',
-        .key = "Label34",
-        .slot = "Image2",
         .picture = "ImB",
         .pictureLeft = 938,
         .pictureTop = 175,
@@ -114,8 +110,6 @@ std::vector<LetterLesson> buildRows() {
     // "В": the stem, two bowls of dots and three bars.
     rows.push_back(LetterLesson{
         .letter = u'В',
-        .key = "Label3",
-        .slot = "Image3",
         .picture = "ImV",
         .pictureLeft = 937,
         .pictureTop = 174,
@@ -156,8 +150,6 @@ std::vector<LetterLesson> buildRows() {
     // "Г": the upright and the top bar.
     rows.push_back(LetterLesson{
         .letter = u'Г',
-        .key = "Label4",
-        .slot = "Image4",
         .picture = "ImG",
         .pictureLeft = 938,
         .pictureTop = 173,
@@ -185,8 +177,6 @@ std::vector<LetterLesson> buildRows() {
     // "Д": the roof, the right upright, the left leg as dots of a parabola, the base and its feet.
     rows.push_back(LetterLesson{
         .letter = u'Д',
-        .key = "Label7",
-        .slot = "Image5",
         .slotWidth = 90,
         .picture = "ImD",
         .pictureLeft = 938,
@@ -228,8 +218,6 @@ std::vector<LetterLesson> buildRows() {
     // "Е": the upright and three bars.
     rows.push_back(LetterLesson{
         .letter = u'Е',
-        .key = "Label6",
-        .slot = "Image6",
         .picture = "ImE",
         .pictureLeft = 939,
         .pictureTop = 173,
@@ -254,8 +242,6 @@ std::vector<LetterLesson> buildRows() {
     // appears before the right dot is drawn. The picture of "Е" comes after the small letter.
     rows.push_back(LetterLesson{
         .letter = u'Ё',
-        .key = "Label2",
-        .slot = "Image7",
         .picture = "ImE",
         .pictureLeft = 939,
         .pictureTop = 173,
@@ -295,8 +281,6 @@ std::vector<LetterLesson> buildRows() {
     // wide as the picture of "Ш".
     rows.push_back(LetterLesson{
         .letter = u'Ж',
-        .key = "Label9",
-        .slot = "Image11",
         .slotWidth = 86,
         .picture = "ImJE",
         .pictureLeft = 938,
@@ -330,8 +314,6 @@ std::vector<LetterLesson> buildRows() {
     // moved to Top 175 as well.
     rows.push_back(LetterLesson{
         .letter = u'З',
-        .key = "Label8",
-        .slot = "Image12",
         .picture = "ImZ",
         .pictureLeft = 938,
         .pictureTop = 176,
@@ -364,8 +346,6 @@ std::vector<LetterLesson> buildRows() {
     // "И": two uprights and the diagonal; the hotspots come before the small letter.
     rows.push_back(LetterLesson{
         .letter = u'И',
-        .key = "Label19",
-        .slot = "Image13",
         .picture = "ImI",
         .pictureLeft = 938,
         .pictureTop = 175,
@@ -387,8 +367,6 @@ std::vector<LetterLesson> buildRows() {
     // picture stands higher to hold the breve.
     rows.push_back(LetterLesson{
         .letter = u'Й',
-        .key = "Label10",
-        .slot = "Image14",
         .picture = "ImKratJ",
         .pictureLeft = 938,
         .pictureTop = 157,
@@ -423,8 +401,6 @@ std::vector<LetterLesson> buildRows() {
     // is only in the picture. Its pairs are filled out of order: stroke 2 in pair 3, 3 in pair 2.
     rows.push_back(LetterLesson{
         .letter = u'К',
-        .key = "Label11",
-        .slot = "Image15",
         .picture = "ImK",
         .pictureLeft = 938,
         .pictureTop = 175,
@@ -469,8 +445,6 @@ std::vector<LetterLesson> buildRows() {
     // stand before the captions of the two feet.
     rows.push_back(LetterLesson{
         .letter = u'Л',
-        .key = "Label12",
-        .slot = "Image16",
         .slotWidth = 90,
         .picture = "ImL",
         .pictureLeft = 936,
@@ -509,8 +483,6 @@ std::vector<LetterLesson> buildRows() {
     // growing again as t passes 0. The frame is as wide as the picture of "Ж".
     rows.push_back(LetterLesson{
         .letter = u'М',
-        .key = "Label13",
-        .slot = "Image17",
         .picture = "ImM",
         .pictureLeft = 938,
         .pictureTop = 175,
@@ -544,8 +516,6 @@ std::vector<LetterLesson> buildRows() {
     // right from x 944 to 1038 at y 250.
     rows.push_back(LetterLesson{
         .letter = u'Н',
-        .key = "Label14",
-        .slot = "Image18",
         .picture = "ImN",
         .pictureLeft = 938,
         .pictureTop = 175,
@@ -576,8 +546,6 @@ std::vector<LetterLesson> buildRows() {
     // frame is as wide as the picture of "С". Function mode's entry is emptied first.
     rows.push_back(LetterLesson{
         .letter = u'О',
-        .key = "Label15",
-        .slot = "Image19",
         .picture = "ImElips",
         .pictureLeft = 938,
         .pictureTop = 174,
@@ -606,6 +574,6 @@ std::vector<LetterLesson> buildRows() {
 }  // namespace
 
 std::span<const LetterLesson> lessonsAtoO() {
-    static const std::vector<LetterLesson> rows = buildRows();
+    static const std::vector<LetterLesson> rows = withRecords(buildRows());
     return rows;
 }

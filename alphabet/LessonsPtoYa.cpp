@@ -27,8 +27,6 @@ std::vector<LetterLesson> buildRows() {
     // "П": two uprights and the top bar grow together.
     rows.push_back(LetterLesson{
         .letter = u'П',
-        .key = "Label16",
-        .slot = "Image20",
         .picture = "ImP",
         .pictureLeft = 939,
         .pictureTop = 176,
@@ -58,8 +56,6 @@ std::vector<LetterLesson> buildRows() {
     // "Р": the stem, the bowl as a chain of dots of a sideways parabola, and the two bars.
     rows.push_back(LetterLesson{
         .letter = u'Р',
-        .key = "Label17",
-        .slot = "Image21",
         .picture = "ImR",
         .pictureLeft = 938,
         .pictureTop = 173,
@@ -93,8 +89,6 @@ std::vector<LetterLesson> buildRows() {
     // "С": an ellipse open on the right, one dot a step; the picture itself is the part to click.
     rows.push_back(LetterLesson{
         .letter = u'С',
-        .key = "Label18",
-        .slot = "Image22",
         .picture = "ImS",
         .pictureLeft = 939,
         .pictureTop = 175,
@@ -121,8 +115,6 @@ std::vector<LetterLesson> buildRows() {
     // "Т": the stem and the top bar.
     rows.push_back(LetterLesson{
         .letter = u'Т',
-        .key = "Label29",
-        .slot = "Image23",
         .picture = "ImT",
         .pictureLeft = 938,
         .pictureTop = 176,
@@ -151,8 +143,6 @@ std::vector<LetterLesson> buildRows() {
     // "У": the right arm as a parabola of dots, the left arm as a slanting segment.
     rows.push_back(LetterLesson{
         .letter = u'У',
-        .key = "Label20",
-        .slot = "Image24",
         .picture = "ImU",
         .pictureLeft = 938,
         .pictureTop = 175,
@@ -179,8 +169,6 @@ std::vector<LetterLesson> buildRows() {
     // "Ф": a wide ellipse of dots and the stem through it.
     rows.push_back(LetterLesson{
         .letter = u'Ф',
-        .key = "Label21",
-        .slot = "Image25",
         .slotWidth = 86,
         .picture = "ImF",
         .pictureLeft = 937,
@@ -214,8 +202,6 @@ std::vector<LetterLesson> buildRows() {
     // "Х": two diagonals grow from the right. Its second stroke is explained first, in pair 1.
     rows.push_back(LetterLesson{
         .letter = u'Х',
-        .key = "Label22",
-        .slot = "Image26",
         .picture = "ImXa",
         .pictureLeft = 938,
         .pictureTop = 175,
@@ -243,8 +229,6 @@ std::vector<LetterLesson> buildRows() {
     // "Ц": as "П" turned over, with the tail a fixed segment redrawn at every step.
     rows.push_back(LetterLesson{
         .letter = u'Ц',
-        .key = "Label23",
-        .slot = "Image27",
         .picture = "ImC",
         .pictureLeft = 939,
         .pictureTop = 175,
@@ -277,8 +261,6 @@ std::vector<LetterLesson> buildRows() {
     // "Ч": the short left upright, the right upright and the middle bar.
     rows.push_back(LetterLesson{
         .letter = u'Ч',
-        .key = "Label24",
-        .slot = "Image28",
         .picture = "ImCH",
         .pictureLeft = 938,
         .pictureTop = 175,
@@ -310,8 +292,6 @@ std::vector<LetterLesson> buildRows() {
     // "Ш": three uprights and the bottom bar.
     rows.push_back(LetterLesson{
         .letter = u'Ш',
-        .key = "Label25",
-        .slot = "Image29",
         .slotWidth = 86,
         .picture = "ImSh",
         .pictureLeft = 938,
@@ -346,8 +326,6 @@ std::vector<LetterLesson> buildRows() {
     // green bar PristavSHCH, and the frame takes the width of ImSHA.
     rows.push_back(LetterLesson{
         .letter = u'Щ',
-        .key = "Label26",
-        .slot = "Image30",
         .slotWidth = 86,
         .picture = "ImSh",
         .pictureLeft = 938,
@@ -386,8 +364,6 @@ std::vector<LetterLesson> buildRows() {
     // "Ь" picture, and the serif is the bar PristavZnakTv.
     rows.push_back(LetterLesson{
         .letter = u'Ъ',
-        .key = "Label27",
-        .slot = "Image32",
         .slotWidth = 76,
         .picture = "ImZnakM",
         .pictureLeft = 938,
@@ -422,8 +398,6 @@ std::vector<LetterLesson> buildRows() {
     // are explained in the pairs 3 to 6.
     rows.push_back(LetterLesson{
         .letter = u'Ы',
-        .key = "Label28",
-        .slot = "Image33",
         .slotWidth = 80,
         .picture = "ImIE",
         .pictureLeft = 938,
@@ -456,8 +430,6 @@ std::vector<LetterLesson> buildRows() {
     // (Shape1 is in its reset list). Its strokes 2 to 4 are explained in the pairs 3 to 6.
     rows.push_back(LetterLesson{
         .letter = u'Ь',
-        .key = "Label33",
-        .slot = "Image34",
         .picture = "ImZnakM",
         .pictureLeft = 938,
         .pictureTop = 176,
@@ -488,8 +460,6 @@ std::vector<LetterLesson> buildRows() {
     // "Э": an ellipse open on the left, one dot a step; the middle bar is the picture's only.
     rows.push_back(LetterLesson{
         .letter = u'Э',
-        .key = "Label30",
-        .slot = "Image35",
         .picture = "ImEL",
         .pictureLeft = 938,
         .pictureTop = 174,
@@ -518,8 +488,6 @@ std::vector<LetterLesson> buildRows() {
     // "Ю": the upright and the short bar are fixed, redrawn at every step; the ellipse grows in dots.
     rows.push_back(LetterLesson{
         .letter = u'Ю',
-        .key = "Label32",
-        .slot = "Image36",
         .slotWidth = 86,
         .picture = "ImYU",
         .pictureLeft = 938,
@@ -554,8 +522,6 @@ std::vector<LetterLesson> buildRows() {
     // slot is the round picture Image37, and it also hides Label44 of the Function-mode keys.
     rows.push_back(LetterLesson{
         .letter = u'Я',
-        .key = "Label35",
-        .slot = "Image37",
         .picture = "ImYA",
         .pictureLeft = 939,
         .pictureTop = 173,
@@ -596,6 +562,6 @@ std::vector<LetterLesson> buildRows() {
 }  // namespace
 
 std::span<const LetterLesson> lessonsPtoYa() {
-    static const std::vector<LetterLesson> rows = buildRows();
+    static const std::vector<LetterLesson> rows = withRecords(buildRows());
     return rows;
 }

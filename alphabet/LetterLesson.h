@@ -81,8 +81,8 @@ inline constexpr LetterColour kHotLight{0, true};
 
 struct LetterLesson {
     char16_t letter = 0;            // u'Н'
-    const char* key = nullptr;      // "Label14"
-    const char* slot = nullptr;     // "Image18"
+    const char* key = nullptr;      // "Label14", from the letter's record
+    const char* slot = nullptr;     // "Image18", from the letter's record
     int slotWidth = 0;              // set before the slot is shown; 0 leaves it
     const char* picture = nullptr;  // "ImN"
     int pictureLeft = 0, pictureTop = 0;
@@ -107,6 +107,8 @@ struct LetterLesson {
 };
 
 // The rows of "А" … "О" and of "П" … "Я", each in alphabetical order.
+// Gives the rows their key and slot from their letters' records.
+std::vector<LetterLesson> withRecords(std::vector<LetterLesson> rows);
 std::span<const LetterLesson> lessonsAtoO();
 std::span<const LetterLesson> lessonsPtoYa();
 

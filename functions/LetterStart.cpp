@@ -9,6 +9,7 @@
 #include "FunctionState.h"
 #include "GraphList.h"
 #include "GraphTable.h"
+#include "Letters.h"
 #include "Plane.h"
 #include "PlotState.h"
 #include "Rounding.h"
@@ -73,10 +74,10 @@ void bind() {
 }  // namespace letterstart
 
 const QStringList& groups::templatePictures() {
-    static const QStringList list = {
-        "ImAJ",     "ImBJ",     "ImVJ",  "ImGJ",  "ImDJ",  "ImEJ", "ImJOJ", "ImJEJ", "ImZJ",
-        "ImIJ",     "ImKratIJ", "ImKJ",  "ImLJ",  "ImMJ",  "ImNJ", "ImOJ",  "ImPJ",  "ImRJ",
-        "ImSJ",     "ImTJ",     "ImUJ",  "ImFJ",  "ImHJ",  "ImCJ", "ImCHJ", "ImSHJ", "ImSHAJ",
-        "ImZnakTJ", "ImZnakMJ", "ImEIJ", "ImELJ", "ImYUJ", "ImYAJ"};
+    static const QStringList list = [] {
+        QStringList pictures;
+        for (const letters::LetterRecord& r : letters::all()) pictures << r.templatePicture;
+        return pictures;
+    }();
     return list;
 }

@@ -15,7 +15,7 @@ void hideTemplatePictures();
 }  // namespace letterstart
 
 namespace groups {
-// The 33 template pictures of Function mode, in the order the keys hide them.
+// The 33 template pictures of Function mode, in alphabetical order of their letters.
 const QStringList& templatePictures();
 }  // namespace groups
 

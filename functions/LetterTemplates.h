@@ -22,11 +22,11 @@
 
 struct LetterTemplate {
     char16_t letter = 0;
-    const char* key = nullptr;   // "Label158"
+    const char* key = nullptr;   // "Label158", from the letter's record
     const char* grid = nullptr;  // ImRamkaSetka1, ImRamkaSetka2 or ImsetkakratJ
     int gridLeft = 0, gridTop = 0;
     std::vector<TraceLoop> loops{};
-    const char* picture = nullptr;
+    const char* picture = nullptr;  // from the letter's record
     int pictureLeft = 0, pictureTop = 0;
 
     // The "also" column.

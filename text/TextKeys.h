@@ -7,8 +7,7 @@
 // place of that letter's key of Alphabet mode), the frame, the loop values and pacing it sets
 // before its large letter, and the few ways a key departs from the others.
 struct TextKey {
-    const char* key;  // the key on Panel6
-    const char* letter;
+    const char* letter;  // its key on Panel6 is the letter's record's text key
     int frameWidth;
     std::optional<int> frameLeft;  // unset: the frame keeps its Left
     std::optional<double> start, end, step;

@@ -4,6 +4,8 @@
 
 #include "Controls.h"
 #include "Draw.h"
+#include "InternalError.h"
+#include "Letters.h"
 #include "Messages.h"
 #include "ModeParts.h"
 #include "Pacing.h"
@@ -23,8 +25,6 @@ int g_slotNumber = 0;
 const QColor kKeyLetterColour(0, 129, 129);
 const QColor kSlotLetterColour(0, 0, 255);
 
-// Letters that need a 90-pixel slot, in the order they are compared.
-const QStringList kWideLetters = {"Ж", "М", "Ш", "Щ", "Ю", "Ы", "Д", "Ф", "Я", "Л"};
 // The order in which a slot compares the current letter with every letter.
 const QStringList kSlotOrder = {"А", "Б", "В", "Г", "Д", "Е", "Ж", "З", "И", "Й", "К",
                                 "Л", "М", "Н", "О", "П", "Р", "С", "Т", "У", "Ф", "Х",
@@ -132,7 +132,10 @@ void writeSlot(int number) {
     const QString name = QString("Image%1").arg(number);
     auto& slot = window::control<Picture>(name);
     g_slotNumber = number;
-    slot.resize(kWideLetters.contains(currentLetter()) ? 90 : 67, slot.height());
+    const QString current = currentLetter();
+    const letters::LetterRecord* record =
+        current.size() == 1 ? letters::find(current.at(0).unicode()) : nullptr;
+    slot.resize(record && record->wide ? 90 : 67, slot.height());
     auto& deleteKey = window::control(shared::kWordDeleteKey);
     deleteKey.move(slot.x(), slot.y() + slot.height());
     deleteKey.show();
@@ -164,7 +167,12 @@ void Label143Click() {
 }
 
 void bind() {
-    for (const TextKey& key : textKeys()) window::onClick(key.key, [&key] { pressKey(key); });
+    for (const TextKey& key : textKeys()) {
+        const letters::LetterRecord* record =
+            letters::find(QString::fromUtf8(key.letter).at(0).unicode());
+        if (!record) throw InternalError("a text key for a letter without a record");
+        window::onClick(record->textKey, [&key] { pressKey(key); });
+    }
     for (int n : {1,  2,  3,  4,  5,  6,  7,  8,  11, 12, 13, 14, 15, 16, 17, 18, 19,
                   20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 32, 33, 34, 35, 36})
         window::onClick(QString("Image%1").arg(n), [n] { writeSlot(n); });

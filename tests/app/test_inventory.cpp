@@ -10,6 +10,7 @@
 #include "Controls.h"
 #include "Fonts.h"
 #include "FunctionControls.h"
+#include "Letters.h"
 #include "ShellTables.h"
 #include "Surface.h"
 #include "TextControls.h"
@@ -188,6 +189,38 @@ class InventoryTest : public QObject {
         QCOMPARE(labelsOn("Panel3"), 34);  // 33 letters and the marker
         QCOMPARE(labelsOn("Panel5"), 34);  // 33 letters and the blank key
         QCOMPARE(labelsOn("Panel6"), 33);
+    }
+
+    // Every letter of the alphabet has one record, and what the record names is that letter on
+    // screen: its key on each keyboard shows it, its picture and its template are controls, and
+    // no keyboard holds a letter key the records do not know.
+    void everyLetterIsOneRecord() {
+        const QString alphabet = "АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ";
+        QString recorded;
+        QSet<QString> keys;
+        for (const letters::LetterRecord& r : letters::all()) {
+            const QString letter(QChar(r.letter));
+            recorded += letter;
+            for (const char* key : {r.alphabetKey, r.templateKey, r.textKey}) {
+                auto* l = find<Label>(key);
+                QVERIFY2(l, key);
+                QCOMPARE(l->caption(), letter);
+                keys << QString::fromUtf8(key);
+            }
+            QVERIFY2(find<Picture>(r.picture), r.picture);
+            QVERIFY2(find<Picture>(r.templatePicture), r.templatePicture);
+            QVERIFY2(find(r.lessonSlot), r.lessonSlot);
+            QCOMPARE(letters::find(r.letter), &r);
+            QCOMPARE(letters::byPicture(r.picture), &r);
+            QCOMPARE(letters::byAlphabetKey(r.alphabetKey), &r);
+        }
+        QCOMPARE(recorded, alphabet);
+        QCOMPARE(keys.size(), 3 * 33);
+        for (const char* panel : {"Panel3", "Panel5", "Panel6"})
+            for (QObject* o : find(panel)->children())
+                if (auto* l = qobject_cast<Label*>(o);
+                    l && l->caption().size() == 1 && alphabet.contains(l->caption()))
+                    QVERIFY2(keys.contains(l->objectName()), qPrintable(l->objectName()));
     }
 
     void keyLooks() {
