@@ -184,7 +184,7 @@ std::vector<LessonGraph> readFormulaLabels(std::span<const FormulaLabel> labels)
                 QString caption = QString::fromUtf8(l.caption).trimmed();
                 for (const auto& [target, prefix] : prefixFor)
                     if (target == name) caption = prefix + caption;
-                g.caption += (g.caption.isEmpty() ? QString() : QStringLiteral(" | ")) + caption;
+                g.caption += (g.caption.isEmpty() ? QString() : QStringLiteral(" + ")) + caption;
             }
             for (const QString& n : f->notes) note(g.notes, n);
             if (g.unreadable.isEmpty()) g.unreadable = f->unreadable;

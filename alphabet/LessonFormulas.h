@@ -31,7 +31,7 @@
 
 struct LessonGraph {
     QStringList captionLabels;  // the labels it is read from, "Label57", "Label60"
-    QString caption;            // their captions as shown, joined by " | "
+    QString caption;            // their captions as shown, joined by " + "
     int number = 0;             // n of x(n)= or y(n)=, 0 where the caption gives none
     QString xExpr, yExpr;       // as the parser reads them, in the parameter x
     double from = 0, to = 0;    // the range of x

@@ -420,7 +420,7 @@ std::vector<Row> lessonRows() {
             ownLabels.removeDuplicates();
             captions.removeDuplicates();
             row.labels = ownLabels.join(u'+');
-            row.caption = captions.join(QStringLiteral(" || "));
+            row.caption = captions.join(QStringLiteral(" ++ "));
             judge(row, shown, stroke, aboveTheTop(stroke));
             rows.push_back(row);
         }
