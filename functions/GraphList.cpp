@@ -162,7 +162,7 @@ bool plotted(double x, double y) {
     return std::fabs(y) <= 3 && std::fabs(x) <= 2.6;
 }
 
-std::vector<QPoint> graphDots(const GraphSlot& graph, QPoint origin) {
+std::vector<QPoint> graphDots(const GraphSlot& graph, QPoint origin, bool clipped) {
     std::vector<QPoint> dots;
     TParser xParser, yParser;
     try {
@@ -170,7 +170,7 @@ std::vector<QPoint> graphDots(const GraphSlot& graph, QPoint origin) {
         yParser.SetExpression(graph.yExpr.toStdString());
         stepParameter(graph, [&](int, double arg) {
             const double x = evaluate(xParser, arg), y = evaluate(yParser, arg);
-            if (plotted(x, y)) dots.push_back(dotPixel(x, y, origin));
+            if (!clipped || plotted(x, y)) dots.push_back(dotPixel(x, y, origin));
             return true;
         });
     } catch (const std::exception&) {

@@ -76,8 +76,9 @@ bool plotted(double x, double y);
 // The dots a redraw of the graph plots, in order, for a plane whose origin stands at `origin`:
 // the same steps of the parameter, the same points left out, the same mapping. The graph is
 // read with parsers of its own (the entry's stay as they are); one that does not compile has
-// no dots, one whose value fails at a point ends there.
-std::vector<QPoint> graphDots(const GraphSlot& graph, QPoint origin);
+// no dots, one whose value fails at a point ends there. With `clipped` false every point is kept,
+// the ones a redraw leaves out too (the dots of "Ё" and the breve of "Й" stand above y = 3).
+std::vector<QPoint> graphDots(const GraphSlot& graph, QPoint origin, bool clipped = true);
 
 // The most points one graph plots: a range of 200 units at the step of 0.01.
 inline constexpr int kMaxPoints = 20000;
