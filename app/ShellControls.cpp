@@ -1,6 +1,7 @@
 // The top-level controls of the main window and the controls of the start screen, the mode bar
 // and the author panel. Each line: name, kind, parent, Left, Top, Width, Height, shown at start,
 // caption, look.
+#include "LessonBuilding.h"
 #include "SharedControls.h"
 #include "ShellTables.h"
 
@@ -132,6 +133,7 @@ const MenuRow kShellMenu[] = {
     {shared::kAlphabetMenu, "N4", "Алфавит", true},
     {shared::kTextMenu, "N4", "Ввод текста", true},
     {shared::kFunctionsMenu, "N4", "Ввод функций", true},
+    {lessonbuilding::kItem, "N4", "Построить по формулам", true},
     {shared::kExampleLettersMenu, "", "Пример букв", false},
     {"N11", shared::kExampleLettersMenu, "Буква Б", true},
     {"N12", shared::kExampleLettersMenu, "В", true},

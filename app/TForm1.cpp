@@ -19,6 +19,7 @@
 #include "HelpWindow.h"
 #include "InternalError.h"
 #include "KeyboardLayout.h"
+#include "LessonBuilding.h"
 #include "Messages.h"
 #include "Pacing.h"
 #include "PartPicking.h"
@@ -151,6 +152,7 @@ void TForm1::bindWorkCommands() {
     steps.enterFunctionMode = [this] { Label147Click(); };
     workcommands::bind({steps, [this] { return workingScreen(); }});
     contestcommands::bind();
+    lessonbuilding::bind();
     helpwindow::bind(this);
 }
 

@@ -1,7 +1,8 @@
 // work_pictures [folder]: the pictures of keeping work (docs/ by default): the menu "File" open
 // over an example letter, the same with "Недавние работы" open on three works of a journal, the
 // cell saved as a PNG at 2×, the dialog "Открыть…" in Russian, the guide's window, and a printed
-// worksheet page (printed to PDF, rendered to PNG by pdftoppm). Run offscreen:
+// worksheet page (printed to PDF, rendered to PNG by pdftoppm), and a lesson beside the letter
+// its formulas build. Run offscreen:
 // QT_QPA_PLATFORM=offscreen.
 #include <QApplication>
 #include <QDir>
@@ -19,8 +20,10 @@
 #include "CellPicture.h"
 #include "HelpWindow.h"
 #include "Journal.h"
+#include "LessonBuilding.h"
 #include "LetterTemplates.h"
 #include "Pacing.h"
+#include "Plane.h"
 #include "ScenePacing.h"
 #include "Startup.h"
 #include "TForm1.h"
@@ -193,6 +196,23 @@ int main(int argc, char** argv) {
     if (const QString why = cellpicture::write(png, cellpicture::Format::Png, 2); !why.isEmpty()) {
         std::fprintf(stderr, "work_pictures: %s\n", qPrintable(why));
         return 1;
+    }
+
+    {
+        // The lesson of "Ж" and, beside it, the letter its formulas build in Function mode.
+        form.Label145Click();
+        click(form, "Label9");
+        const QImage lesson = form.surface().grab(plane::kRect).toImage();
+        lessonbuilding::BuildFromFormulasClick();
+        pacing::processPendingEvents();
+        const QImage built = form.surface().grab(plane::kRect).toImage();
+        QImage both(lesson.width() * 2 + 12, lesson.height(), QImage::Format_RGB32);
+        both.fill(Qt::white);
+        QPainter p(&both);
+        p.drawImage(0, 0, lesson);
+        p.drawImage(lesson.width() + 12, 0, built);
+        p.end();
+        both.save(QDir(folder).filePath("lesson-built.png"));
     }
 
     const QString pdf = QDir::temp().filePath("literon-worksheet.pdf");

@@ -187,6 +187,18 @@ void openWork(const QString& path, bool journalEntry) {
     journal::markSaved(*read.work);
 }
 
+}  // namespace
+
+void buildWork(const workfile::Work& work, const QString& what) {
+    const QString problem = letterwork::openingProblem(work);
+    if (!problem.isEmpty()) return messages::show(what + " не построены: " + problem);
+    g_memory.comment = QString::fromStdString(work.comment);
+    if (!letterwork::replay(work, g_screen.steps))
+        messages::show(what + " построены не до конца: построение прервано.");
+}
+
+namespace {
+
 // Writes the work on screen into `path`. A work that would not open again is a fault of the
 // writer, not of the pupil: every state the screen reaches is one a file can keep.
 bool saveTo(const QString& path, const QString& comment) {

@@ -28,6 +28,11 @@ void refresh();
 
 void OpenWorkClick();
 
+// Builds a work that comes from no file (the formulas of a lesson) as opening a file would: the
+// letter begins afresh and every graph is entered through the same steps a pupil takes. `what`
+// names the work in what the pupil is told: «Формулы буквы «Ж»».
+void buildWork(const workfile::Work& work, const QString& what);
+
 // The menu item "Открыть…", which other modes' rules name (a contest counts it as a change).
 inline constexpr char kOpenWorkItem[] = "OpenWork";
 // Writes the work again into its file at once (the comment kept); a work without a file asks,

@@ -16,6 +16,8 @@
 #include "Fonts.h"
 #include "FunctionScreen.h"
 #include "GraphList.h"
+#include "LessonBuilding.h"
+#include "LessonFormulas.h"
 #include "Startup.h"
 #include "WorkCommands.h"
 #include "WorkDialogs.h"
@@ -187,6 +189,48 @@ class KeepingWorkTest : public QObject {
         // The entry is ready for the next graph, as after any build.
         QCOMPARE(functionEntry.entryStage, 1);
         QCOMPARE(f.form().surface().canvas().pixel(942, 325 - 49), QColor(255, 0, 0));  // x=0, y=1
+    }
+
+    // "Построить по формулам" after a lesson: Function mode opens on the same letter's template and
+    // the lesson's formulas are built one by one, each where Function mode plots it, as a work the
+    // pupil can change and save. Outside a lesson the command says what to choose first.
+    void aLessonsFormulasBuildItsLetter() {
+        WorkScreen f;
+        f.menu(lessonbuilding::kItem);
+        QVERIFY(f.messages().last().startsWith("Сначала выберите букву"));
+        const int said = int(f.messages().shown().size());
+
+        f.click("Label145");  // the caption "Алфавит"
+        f.click("Label9");    // "Ж"
+        pacing::processPendingEvents();
+        f.menu(lessonbuilding::kItem);
+        pacing::processPendingEvents();
+        QCOMPARE(int(f.messages().shown().size()), said);
+        QVERIFY(letterwork::functionModeShown());
+        QCOMPARE(letterBeginning.kind, LetterBeginning::Key);
+        QCOMPARE(letterBeginning.letter, QChar(u'Ж'));
+        QVERIFY(!f.ctl("ImJEJ").isHidden());
+
+        // The two arcs and the stem of "Ж", in the lesson's order.
+        const std::vector<LessonGraph> lesson = readLessonFormulas(*findLesson(u'Ж'));
+        QCOMPARE(int(lesson.size()), 3);
+        QCOMPARE(graphTable.graphCount, 3);
+        const QImage canvas = f.form().surface().canvas().image();
+        for (int k = 1; k <= 3; ++k) {
+            const GraphSlot& s = graphTable.slot(k);
+            QCOMPARE(s.xExpr, lesson[k - 1].xExpr);
+            QCOMPARE(s.yExpr, lesson[k - 1].yExpr);
+            QCOMPARE(s.startValue, lesson[k - 1].from);
+            QCOMPARE(s.endValue, lesson[k - 1].to);
+            const std::vector<QPoint> dots = graphlist::graphDots(s, QPoint(942, 328));
+            QVERIFY(dots.size() > 20);
+            for (const QPoint& d : dots) QCOMPARE(QColor(canvas.pixel(d)), QColor(255, 0, 0));
+        }
+        // The stem x = 1,15 for x from 0 to 3 stands 57,5 px right of the origin (50 px a unit).
+        QCOMPARE(lesson[2].xExpr, QString("1.15"));
+        const QColor red(255, 0, 0);
+        QVERIFY(QColor(canvas.pixel(942 + 57, 328 - 75)) == red ||
+                QColor(canvas.pixel(942 + 58, 328 - 75)) == red);
     }
 
     // Opened on the start screen (a double click on a file, the command line), the work comes up
