@@ -142,7 +142,10 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.form().menuItem("SaveWorkAs").shortcut(), QKeySequence("Ctrl+Shift+S"));
         QCOMPARE(f.form().menuItem("SavePicture").shortcut(), QKeySequence("Ctrl+E"));
         QCOMPARE(f.form().menuItem("PrintWork").shortcut(), QKeySequence("Ctrl+P"));
-        QCOMPARE(items("N4"), QStringList({"N6=Алфавит", "N7=Ввод текста", "N8=Ввод функций"}));
+        // The three modes, and the step from a lesson to Function mode.
+        QCOMPARE(items("N4"), QStringList({"N6=Алфавит", "N7=Ввод текста", "N8=Ввод функций",
+                                           "BuildFromFormulas=Построить по формулам"}));
+        QCOMPARE(f.form().menuItem("BuildFromFormulas").shortcut(), QKeySequence("F6"));
         QCOMPARE(items("N5"),
                  QStringList({"N11=Буква Б", "N12=В", "N13=Д", "N23=Ж", "N14=З", "N15=Й", "N16=М",
                               "N21=Р", "N22=С", "N20=Ы", "N17=Э", "N18=Ю", "N19=Я", "N24=Ъ"}));
