@@ -97,9 +97,6 @@ std::vector<PartPick> buildRows() {
          .loops = {acrossAt(kOrange, {grow(-49, -65, T(49 * t), -65)})}});
     add({.controls = {"HNizD"}, .shows = {"Label54"}, .description = "Label55",
          .loops = {acrossAt(kRed, {grow(-49, -2, T(49 * t), -2)})}});
-    // A right click on HNizD: after the press above, the foot line of "Д" below the axis.
-    add({.controls = {"HNizD"}, .event = PartPick::ContextPopup, .shows = {"Label53", "Label54"},
-         .description = "Label55", .shiftY = 71, .stroke = HorizontalGuideStroke});
     add({.controls = {"VPJI"}, .shows = {"Label60"}, .description = "Label61",
          .loops = {coloured(kRed, range(-0.8, 2.6, 0.01), 2, pauseMs(2),
                             {grow(120, -77, 120, T(-77 + 120 * t)), penColourSwitch(kMaroon)})}});
@@ -133,7 +130,9 @@ std::vector<PartPick> buildRows() {
          .stroke = HorizontalGuideStroke});
     add({.controls = {"Label140"}, .event = kClick, .shows = {"Label51"}, .description = "Label52", .shiftY = -75,
          .stroke = HorizontalGuideStroke});
-    add({.controls = {"Label78"}, .event = kClick, .shows = {"Label53", "Label54"}, .description = "Label55",
+    // The first foot caption of "Л", "y4=" "-1,5": "Д" has no caption for this line.
+    add({.controls = {"Label78"}, .event = kClick, .letters = u"Л", .shows = {"Label53", "Label54"},
+         .description = "Label55",
          .shiftY = 69, .stroke = HorizontalGuideStroke});
     add({.controls = {"Label108"}, .event = kClick, .shows = {"Label48"}, .description = "Label49",
          .stroke = AbsCornerStroke});
@@ -206,6 +205,10 @@ std::vector<PartPick> buildRows() {
          .colourOnce = kRed,
          .loops = {plain(range(0, 5, 0.001), 3, pauseMs(1),
                          {dot(T(48 + 45 * std::sin(t)), T(-39 - 37.5 * std::cos(t)))})}});
+    // "Ы" writes both coordinates of its bowl in Label57; its Label60 is the upright.
+    add({.controls = {"Label97"}, .event = kClick, .letters = u"Ы", .shows = {"Label57"}, .description = "Label58",
+         .colourOnce = kRed,
+         .loops = {plain(range(-1.84, 1.84, 0.0009), 2, kNoPause, {dot(T(100 - 100 * t * t), T(-43 + 62 * t))})}});
     add({.controls = {"Label97"}, .event = kClick, .shows = {"Label57", "Label60"}, .description = "Label58",
          .colourOnce = kRed,
          .loops = {plain(range(-1.84, 1.84, 0.0009), 2, kNoPause, {dot(T(100 - 100 * t * t), T(-43 + 62 * t))})}});
@@ -229,7 +232,7 @@ std::vector<PartPick> buildRows() {
     add({.controls = {"ImElips"}, .event = kClick, .shows = {"Label45", "Label48"}, .description = "Label46",
          .originAtPlane = true,
          .loops = {coloured(kRed, range(0, 7, 0.001), 3, pauseMs(1),
-                            {dot(T(75 + 49 * std::cos(t)), T(-72 * std::sin(t)))})}});
+                            {dot(T(50 + 49 * std::cos(t)), T(-76 - 73 * std::sin(t)))})}});
     add({.controls = {"ImS"}, .event = kClick, .shows = {"Label45", "Label48"}, .description = "Label46",
          .colourOnce = kRed,
          .loops = {plain(range(0, 7, 0.01), 2, pauseMs(5),

@@ -103,6 +103,10 @@ int main(int argc, char** argv) {
         {"pick-parabola", [](TForm1& f) { pickPart(f, "Label11", "Label76", false); }},
         {"pick-ellipse", [](TForm1& f) { pickPart(f, "Label15", "ImElips", false); }},
         {"pick-corner", [](TForm1& f) { pickPart(f, "Label13", "Label108", false); }},
+        // The mended captions of docs/content-corrections.md: the upper arm of "Ж", the oval of
+        // "О".
+        {"correction-zhe", [](TForm1& f) { pickPart(f, "Label9", "Label90", false); }},
+        {"correction-o", [](TForm1& f) { pickPart(f, "Label15", "ImElips", false); }},
     };
     for (const auto& [name, drive] : scenes) {
         TForm1 form;
