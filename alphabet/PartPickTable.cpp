@@ -97,6 +97,10 @@ std::vector<PartPick> buildRows() {
          .loops = {acrossAt(kOrange, {grow(-49, -65, T(49 * t), -65)})}});
     add({.controls = {"HNizD"}, .shows = {"Label54"}, .description = "Label55",
          .loops = {acrossAt(kRed, {grow(-49, -2, T(49 * t), -2)})}});
+    // A right click on HNizD: after the press above, the guide line of the same foot bar y = 0
+    // that its caption "y(4)=0" names.
+    add({.controls = {"HNizD"}, .event = PartPick::ContextPopup, .shows = {"Label53", "Label54"},
+         .description = "Label55", .shiftY = -2, .stroke = HorizontalGuideStroke});
     add({.controls = {"VPJI"}, .shows = {"Label60"}, .description = "Label61",
          .loops = {coloured(kRed, range(-0.8, 2.6, 0.01), 2, pauseMs(2),
                             {grow(120, -77, 120, T(-77 + 120 * t)), penColourSwitch(kMaroon)})}});

@@ -555,20 +555,26 @@ class PartPickingTest : public QObject {
         QVERIFY(!f.shown("Label45"));
     }
 
-    // A right click on the foot of "Д" is its press and nothing more: the line below the axis
-    // belongs to the foot caption "y4=" of "Л", which "Д" does not have.
-    void aRightClickOnTheFootOfDeRunsThePressOnly() {
+    // A right click on the foot bar of "Д" runs the press, then the request: both draw the bar's
+    // line y = 0 (2 px above the axis), the one its caption "y(4)=0" names.
+    void aRightClickOnTheFootOfDeRunsThePressThenTheRequest() {
         AlphabetScreen f;
         f.lesson("Д");
         CanvasRecorder rec(f.canvas());
         f.pick("HNizD", Right);
         const auto lines = rec.lines();
-        QCOMPARE(lines.size(), size_t(941));
-        QVERIFY(allInColour(lines, kRed));
-        QCOMPARE(QLine(lines.front().from, lines.front().to), QLine(893, 326, 712, 326));
-        QCOMPARE(QLine(lines.back().from, lines.back().to), QLine(893, 326, 1173, 326));
-        QCOMPARE(f.shownFormulaLabels(), QStringList({"Label54"}));
+        QCOMPARE(lines.size(), size_t(2 * 941));
+        const std::vector<CanvasRecorder::Line> press(lines.begin(), lines.begin() + 941);
+        const std::vector<CanvasRecorder::Line> request(lines.begin() + 941, lines.end());
+        QVERIFY(allInColour(press, kRed));
+        QCOMPARE(QLine(press.front().from, press.front().to), QLine(893, 326, 712, 326));
+        QVERIFY(allInColour(request, kOrange));
+        QCOMPARE(QLine(request.front().from, request.front().to), QLine(893, 326, 712, 326));
+        QCOMPARE(QLine(request.back().from, request.back().to), QLine(893, 326, 1173, 326));
+        QCOMPARE(plotState.shiftY, -2);
+        QCOMPARE(f.shownFormulaLabels(), QStringList({"Label53", "Label54"}));
         QCOMPARE(f.caption("Label65"), f.caption("Label55"));
+        QVERIFY(f.shown("Label65"));
     }
 
     // The strip below "Д" answers nothing: it draws the first foot line of "Л" only.
