@@ -24,9 +24,9 @@
 #include <set>
 #include <vector>
 
+#include "AlphabetScreen.h"
 #include "ExampleLetters.h"
 #include "Fonts.h"
-#include "FormFixture.h"
 #include "GraphList.h"
 #include "LessonFormulas.h"
 #include "LetterLesson.h"
@@ -246,54 +246,15 @@ void judge(Row& row, const std::vector<const LessonGraph*>& graphs,
 }
 
 // Alphabet mode entered as a user enters it.
-struct AlphabetScreen : FormFixture {
-    AlphabetScreen() {
-        click("Label224");
-        menu("N6");
-        pacing::processPendingEvents();
-    }
-    WindowCanvas& canvas() { return form().surface().canvas(); }
-
-    void lesson(const QString& letter) {
-        for (Label* key : ctl("Panel3").findChildren<Label*>()) {
-            if (key->objectName() != "Label38" && key->caption() == letter) {
-                QTest::mouseClick(key, Qt::LeftButton, {}, key->rect().center());
-                pacing::processPendingEvents();
-                return;
-            }
-        }
-        QFAIL(qPrintable("no key for " + letter));
-    }
-
-    // A point of a control that the user can reach, not covered by a control above it.
-    QPoint visiblePoint(QWidget& w) {
-        QWidget& surface = form().surface();
-        if (surface.childAt(w.mapTo(&surface, w.rect().center())) == &w) return w.rect().center();
-        for (int y = 0; y < w.height(); ++y)
-            for (int x = 0; x < w.width(); ++x)
-                if (surface.childAt(w.mapTo(&surface, QPoint(x, y))) == &w) return QPoint(x, y);
-        return w.rect().center();
-    }
-
+struct AlphabetScreen : AlphabetFixture {
     void pick(const QString& name, PartPick::Event event) {
         QWidget& w = ctl(name);
-        const QPoint at = visiblePoint(w);
-        switch (event) {
-            case PartPick::MouseDown:
-                QTest::mousePress(&w, Qt::LeftButton, {}, at);
-                QTest::mouseRelease(&w, Qt::LeftButton, {}, at);
-                break;
-            case PartPick::Click:
-                QTest::mouseClick(&w, Qt::LeftButton, {}, at);
-                break;
-            case PartPick::ContextPopup: {
-                QTest::mousePress(&w, Qt::RightButton, {}, at);
-                QContextMenuEvent request(QContextMenuEvent::Mouse, at, w.mapToGlobal(at));
-                QCoreApplication::sendEvent(&w, &request);
-                QTest::mouseRelease(&w, Qt::RightButton, {}, at);
-                break;
-            }
-        }
+        QPoint at = visiblePoint(w);
+        if (at.x() < 0) at = w.rect().center();
+        pickAt(w, at,
+               event == PartPick::MouseDown ? Press
+               : event == PartPick::Click   ? Click
+                                            : Right);
         pacing::processPendingEvents();
     }
 

@@ -13,9 +13,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "AlphabetScreen.h"
 #include "CanvasRecorder.h"
 #include "Fonts.h"
-#include "FormFixture.h"
 
 namespace {
 
@@ -23,7 +23,9 @@ constexpr unsigned kOrange = 0xFF961B;
 constexpr unsigned kRed = 0xFF0000;
 constexpr unsigned kMaroon = 0x800000;
 
-enum How { Press, Click, Right };
+using How = AlphabetFixture::How;
+constexpr How Press = AlphabetFixture::Press, Click = AlphabetFixture::Click,
+              Right = AlphabetFixture::Right;
 // How a pick sets its pen colour: at every step; at every step and maroon after each; once.
 enum ColourMode { PerStep, PerStepThenMaroon, Once };
 
@@ -152,61 +154,13 @@ const QStringList kFormulaLabels = {"Label45", "Label46", "Label47", "Label48", 
                                     "Label60", "Label61"};
 
 // Alphabet mode entered from the start screen and the menu.
-struct AlphabetScreen : FormFixture {
-    AlphabetScreen() {
-        click("Label224");
-        menu("N6");
-        pacing::processPendingEvents();
-    }
-    WindowCanvas& canvas() { return form().surface().canvas(); }
-
-    // Runs the lesson of a letter from its key on the alphabet keyboard.
-    void lesson(const QString& letter) {
-        for (Label* key : ctl("Panel3").findChildren<Label*>()) {
-            if (key->objectName() != "Label38" && key->caption() == letter) {
-                QTest::mouseClick(key, Qt::LeftButton, {}, key->rect().center());
-                pacing::processPendingEvents();
-                return;
-            }
-        }
-        QFAIL(qPrintable("no key for " + letter));
-    }
-
-    // A point of a control where the user sees it, not covered by a control above it.
-    QPoint visiblePoint(const char* name) {
-        QWidget& w = ctl(name);
-        QWidget& surface = form().surface();
-        const QPoint centre = w.rect().center();
-        if (surface.childAt(w.mapTo(&surface, centre)) == &w) return centre;
-        for (int y = 0; y < w.height(); ++y)
-            for (int x = 0; x < w.width(); ++x)
-                if (surface.childAt(w.mapTo(&surface, QPoint(x, y))) == &w) return QPoint(x, y);
-        return QPoint(-1, -1);
-    }
-
-    // What the user does to a hotspot: a press on a shape, a click on a strip or picture, or a
-    // right click (the press, then the context request).
+struct AlphabetScreen : AlphabetFixture {
     void pick(const char* name, How how, Qt::MouseButton button = Qt::LeftButton) {
         QWidget& w = ctl(name);
         QVERIFY2(w.isVisible(), name);
-        const QPoint at = visiblePoint(name);
+        const QPoint at = visiblePoint(w);
         QVERIFY2(at.x() >= 0, name);
-        switch (how) {
-            case Press:
-                QTest::mousePress(&w, button, {}, at);
-                QTest::mouseRelease(&w, button, {}, at);
-                break;
-            case Click:
-                QTest::mouseClick(&w, Qt::LeftButton, {}, at);
-                break;
-            case Right: {
-                QTest::mousePress(&w, Qt::RightButton, {}, at);
-                QContextMenuEvent request(QContextMenuEvent::Mouse, at, w.mapToGlobal(at));
-                QCoreApplication::sendEvent(&w, &request);
-                QTest::mouseRelease(&w, Qt::RightButton, {}, at);
-                break;
-            }
-        }
+        pickAt(w, at, how, button);
     }
 
     QString caption(const char* name) { return ctl<Label>(name).caption(); }
