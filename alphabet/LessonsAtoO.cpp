@@ -2,6 +2,7 @@
 // told in LetterLesson.h; the "Н" row is the worked example. X, Y is the plane origin (942, 328)
 // while a preview runs; t is paramValue.
 #include "LetterLesson.h"
+#include "LetterStrokes.h"
 // Last: the XY(…)/R(…) notation of the tables.
 #include "TraceNotation.h"
 
@@ -87,7 +88,7 @@ std::vector<LetterLesson> buildRows() {
                 dot(XY(X + 100 - R(100 * t * t), R(63 * t) + Y - 41)),
                 segment(XY(X + 2, Y - 2), XY(R(50 * t + X + 32), Y - 2)),
                 segment(XY(X + 20, Y - 80), XY(R(50 * t + X + 32), Y - 80)),
-                segment(XY(X + 49, Y - 148), XY(R(80 * t + X + 50), Y - 148)),
+                letterstrokes::beTopBar(),
             }}},
         .smallColour = rgb(255, 150, 27),
         .hotspots = {{"VL", 941, 179, 5, 140}, {"HSZnakM", 944, 246, 54, 5}, {"HNZnakM", 944, 324, 54, 5},
@@ -120,12 +121,12 @@ std::vector<LetterLesson> buildRows() {
             .pen = 5,
             .pauseMs = 12,
             .items = {
-                segment(XY(X, Y - 150), XY(X, R(78.5 * t + Y - 50))),
+                letterstrokes::veStem(),
                 dot(XY(X + 100 - R(80 * t * t), R(62 * t) + Y - 113)),
-                segment(XY(X, Y - 149), XY(R(50 * t + X + 40), Y - 149)),
-                segment(XY(X, Y - 75), XY(R(50 * t + X + 40), Y - 75)),
+                letterstrokes::veTopBar(),
+                letterstrokes::veMiddleBar(),
                 dot(XY(X + 100 - R(80 * t * t), R(60 * t) + Y - 39)),
-                segment(XY(X, Y - 4), XY(R(50 * t + X + 40), Y - 4)),
+                letterstrokes::veBottomBar(),
             }}},
         .smallColour = rgb(200, 155, 0),
         .hotspots = {{"Label138", 940, 184, 12, 145}, {"HVMal", 950, 177, 60, 5}, {"HSE", 950, 251, 60, 5},
@@ -161,7 +162,7 @@ std::vector<LetterLesson> buildRows() {
             .pauseMs = 5,
             .items = {
                 segment(XY(X + 1, Y - 150), XY(X + 1, R(73 * t + Y - 150))),
-                segment(XY(X + 2, Y - 150), XY(R(48 * t + X + 2), Y - 150)),
+                letterstrokes::geTopBar(),
             }}},
         .smallColour = kHotLight,
         .hotspots = {{"HV", 945, 176, 89, 5}, {"Label138", 940, 200, 12, 145}},
@@ -188,8 +189,8 @@ std::vector<LetterLesson> buildRows() {
             .pen = 5,
             .pauseMs = 2,
             .items = {
-                segment(XY(X + 40, Y - 150), XY(R(48.5 * t + X + 38), Y - 150)),
-                segment(XY(X + 100, Y - 150), XY(X + 100, R(116.5 * t + Y - 150))),
+                letterstrokes::deElTopBar(),
+                letterstrokes::deRightUpright(),
                 dot(XY(R(30 * t) + X, Y - 2 - R(91.09 * t * t))),
                 segment(XY(X + 6, Y - 2), XY(R(77.5 * t + X + 6), Y - 2)),
                 segment(XY(X + 106, Y), XY(X + 106, Y + 15)),
@@ -295,7 +296,7 @@ std::vector<LetterLesson> buildRows() {
             .items = {
                 dot(XY(X + 58 - R(63 * t), R(Y - 75 - 90 * t * t))),
                 dot(XY(X + 58 - R(63 * t), R(90 * t * t + Y - 75))),
-                segment(XY(X + 58, Y - 76), XY(X + 58, R(80 * t + Y - 76))),
+                letterstrokes::zheStem(),
             }}},
         .smallColour = rgb(140, 130, 0),
         .hotspots = {{"Label90", 935, 180, 62, 69}, {"Label91", 1006, 176, 57, 73}, {"Label92", 928, 258, 58, 67},
@@ -456,8 +457,8 @@ std::vector<LetterLesson> buildRows() {
             .pen = 5,
             .pauseMs = 2,
             .items = {
-                segment(XY(X + 40, Y - 150), XY(R(48.5 * t + X + 38), Y - 150)),
-                segment(XY(X + 100, Y - 150), XY(X + 100, R(116 * t + Y - 150))),
+                letterstrokes::deElTopBar(),
+                letterstrokes::elRightUpright(),
                 dot(XY(R(30 * t) + X, Y - 3 - R(91.09 * t * t))),
             }}},
         .smallColour = rgb(255, 0, 0),
@@ -494,9 +495,9 @@ std::vector<LetterLesson> buildRows() {
             .pen = 5,
             .pauseMs = 5,
             .items = {
-                segment(XY(X + 2, Y - 150), XY(X + 2, R(113 * abs(t) + Y - 150))),
-                segment(XY(X + 58, Y - 2), XY(R(42 * t + X + 58), R(Y - 2 - 114 * abs(t)))),
-                segment(XY(X + 115, Y - 150), XY(X + 115, R(113 * abs(t) + Y - 150))),
+                letterstrokes::emLeftUpright(),
+                letterstrokes::emMiddle(),
+                letterstrokes::emRightUpright(),
             }}},
         .smallColour = rgb(10, 200, 115),
         .hotspots = {{"Label105", 938, 184, 7, 141}, {"Label108", 952, 180, 100, 145}, {"Label114", 1056, 184, 7, 153}},
@@ -556,7 +557,7 @@ std::vector<LetterLesson> buildRows() {
             .below = 7,
             .pen = 5,
             .pauseMs = 5,
-            .items = {dot(XY(R(49 * cos(t)) + X + 50, Y - 76 - R(73 * sin(t))))}}},
+            .items = {letterstrokes::oEllipse()}}},
         .smallColour = rgb(0, 0, 255),
         .formulas = {
             {"Label45", "y(1)=1,5+1,5*sin(a)", 1050, 220, "Label46",

@@ -1,6 +1,7 @@
 // The lessons of "П" … "Я", one row per letter in alphabetical order, written as LetterLesson.h
 // tells. X, Y is the plane origin (942, 328) while a preview runs; t is paramValue.
 #include "LetterLesson.h"
+#include "LetterStrokes.h"
 // Last: the XY(…)/R(…) notation of the tables.
 #include "TraceNotation.h"
 
@@ -68,7 +69,7 @@ std::vector<LetterLesson> buildRows() {
             .items = {
                 segment(XY(X + 1, Y - 149), XY(X + 1, R(76 * t + Y - 49))),
                 dot(XY(X + 100 - R(100 * t * t), R(64.5 * t) + Y - 111)),
-                segment(XY(X + 1, Y - 150), XY(R(49 * t + X + 33), Y - 150)),
+                letterstrokes::erTopBar(),
                 segment(XY(X + 20, Y - 71), XY(R(50 * t + X + 32), Y - 71)),
             }}},
         .smallColour = rgb(190, 90, 200),
@@ -154,7 +155,7 @@ std::vector<LetterLesson> buildRows() {
             .pauseMs = 1,
             .items = {
                 dot(XY(R(48.5 * t) + X + 2, Y - 4 - R(48.5 * (t - 0.27) * (t - 0.27)))),
-                segment(XY(X + 2, Y - 149), XY(R(30 * t + X + 2), R(45 * t + Y - 149))),
+                letterstrokes::uUpperArm(),
             }}},
         .smallColour = rgb(54, 40, 175),
         .hotspots = {{"Label72", 948, 180, 57, 99}, {"Label73", 1010, 180, 41, 87}, {"Label74", 944, 272, 97, 63}},
@@ -181,7 +182,7 @@ std::vector<LetterLesson> buildRows() {
             .pen = 5,
             .pauseMs = 3,
             .items = {
-                dot(XY(R(57.75 * cos(t) + X + 61), Y - 75 - R(49 * sin(t)))),
+                letterstrokes::efOval(),
                 segment(XY(X + 59, Y - 147), XY(X + 59, R(19.5 * t + Y - 147))),
             }}},
         .smallColour = rgb(180, 40, 175),
@@ -241,7 +242,7 @@ std::vector<LetterLesson> buildRows() {
             .items = {
                 segment(XY(X + 2, Y - 146), XY(X + 2, R(71.3 * t + Y - 147))),
                 segment(XY(X + 97, Y - 146), XY(X + 97, R(71.3 * t + Y - 146))),
-                segment(XY(X + 2, Y - 2), XY(R(48 * t + X + 2), Y - 2)),
+                letterstrokes::tseBottomBar(),
                 segment(XY(X + 102, Y - 2), XY(X + 102, Y + 14)),
             }}},
         .smallColour = rgb(0, 129, 129),
@@ -470,7 +471,7 @@ std::vector<LetterLesson> buildRows() {
             .pen = 5,
             .pauseMs = 1,
             .items = {
-                dot(XY(X + 43 - R(54 * cos(t)), Y - 76 - R(73 * sin(t)))),
+                letterstrokes::eArc(),
             }}},
         .smallColour = rgb(140, 130, 0),
         .hotspots = {{"HSEL", 980, 251, 55, 5}},
@@ -533,9 +534,9 @@ std::vector<LetterLesson> buildRows() {
             .pauseMs = 2,
             .items = {
                 dot(XY(R(98 * t * t) + X + 1, R(59 * t) + Y - 114)),
-                segment(XY(X + 100, Y - 76), XY(X + 100, R(118 * t + Y - 76))),
-                segment(XY(X + 38, Y - 150), XY(X + 100, Y - 150)),
-                segment(XY(X + 38, Y - 77), XY(X + 100, Y - 77)),
+                letterstrokes::yaRightUprightBelowBowl(),
+                letterstrokes::yaTopBar(),
+                letterstrokes::yaMiddleBar(),
                 segment(XY(X + 31, Y - 40), XY(R(-47 * t + X + 31), R(60 * t + Y - 40))),
             }}},
         .smallColour = rgb(255, 80, 255),

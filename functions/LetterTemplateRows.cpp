@@ -5,6 +5,7 @@
 // "Й" (5 px).
 #include "FunctionControlNames.h"
 #include "InternalError.h"
+#include "LetterStrokes.h"
 #include "LetterTemplates.h"
 #include "Letters.h"
 #include "TraceNotation.h"
@@ -30,29 +31,29 @@ std::vector<LetterTemplate> buildRows() { return {
                           dot(XY(X + 100 - R(100 * sq(t)), R(62 * t) + Y - 40)),
                           segment(XY(X + 1, Y - 2), XY(R(45 * t + X + 31), Y - 2)),
                           segment(XY(X + 20, Y - 77), XY(R(50 * t + X + 32), Y - 77)),
-                          segment(XY(X + 49, Y - 148), XY(R(80 * t + X + 50), Y - 148))}}},
+                          letterstrokes::beTopBar()}}},
      .pictureLeft = 941, .pictureTop = 177},
 
     {.letter = u'В', .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
      .loops = {{.from = -0.59, .below = 0.59,
-                .items = {segment(XY(X, Y - 150), XY(X, R(78.5 * t + Y - 50))),
+                .items = {letterstrokes::veStem(),
                           dot(XY(X + 100 - R(80 * sq(t)), R(62 * t) + Y - 113)),
-                          segment(XY(X, Y - 149), XY(R(50 * t + X + 40), Y - 149)),
-                          segment(XY(X, Y - 75), XY(R(50 * t + X + 40), Y - 75)),
+                          letterstrokes::veTopBar(),
+                          letterstrokes::veMiddleBar(),
                           dot(XY(X + 100 - R(80 * sq(t)), R(60 * t) + Y - 39)),
-                          segment(XY(X, Y - 4), XY(R(50 * t + X + 40), Y - 4))}}},
+                          letterstrokes::veBottomBar()}}},
      .pictureLeft = 938, .pictureTop = 176},
 
     {.letter = u'Г', .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
      .loops = {{.from = 0, .below = 2,
                 .items = {segment(XY(X + 2, Y - 150), XY(X + 2, R(73 * t + Y - 150))),
-                          segment(XY(X + 2, Y - 150), XY(R(48 * t + X + 2), Y - 150))}}},
+                          letterstrokes::geTopBar()}}},
      .pictureLeft = 942, .pictureTop = 176, .hidesPanel8 = true},
 
     {.letter = u'Д', .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
      .loops = {{.from = 0, .step = 0.001, .below = 1.27, .pauseMs = 1,
-                .items = {segment(XY(X + 40, Y - 150), XY(R(48.5 * t + X + 38), Y - 150)),
-                          segment(XY(X + 100, Y - 150), XY(X + 100, R(116.5 * t + Y - 150))),
+                .items = {letterstrokes::deElTopBar(),
+                          letterstrokes::deRightUpright(),
                           dot(XY(R(30 * t) + X, Y - 2 - R(91.09 * sq(t)))),
                           segment(XY(X + 7, Y - 2), XY(R(80 * t + X + 5), Y - 2)),
                           segment(XY(X + 106, Y), XY(X + 107, Y + 15)),
@@ -82,7 +83,7 @@ std::vector<LetterTemplate> buildRows() { return {
      .loops = {{.from = -0.9, .step = 0.001, .below = 0.9, .pauseMs = 1,
                 .items = {dot(XY(X + 58 - R(63 * t), R(Y - 75 - 90 * sq(t)))),
                           dot(XY(X + 58 - R(63 * t), R(90 * sq(t) + Y - 75))),
-                          segment(XY(X + 58, Y - 76), XY(X + 58, R(80 * t + Y - 76)))}}},
+                          letterstrokes::zheStem()}}},
      .pictureLeft = 938, .pictureTop = 175},
 
     {.letter = u'З', .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
@@ -119,17 +120,17 @@ std::vector<LetterTemplate> buildRows() { return {
 
     {.letter = u'Л', .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
      .loops = {{.from = 0, .step = 0.001, .below = 1.27, .pauseMs = 2,
-                .items = {segment(XY(X + 40, Y - 150), XY(R(48.5 * t + X + 38), Y - 150)),
-                          segment(XY(X + 100, Y - 150), XY(X + 100, R(116 * t + Y - 150))),
+                .items = {letterstrokes::deElTopBar(),
+                          letterstrokes::elRightUpright(),
                           dot(XY(R(30 * t) + X, Y - 3 - R(91.09 * sq(t)))),
                           segment(XY(X, Y - 3), XY(X - 18, Y - 3))}}},
      .pictureLeft = 922, .pictureTop = 175},
 
     {.letter = u'М', .grid = kGrid2, .gridLeft = 942, .gridTop = 178,
      .loops = {{.from = -1.3, .below = 1.3,
-                .items = {segment(XY(X + 2, Y - 150), XY(X + 2, R(113 * abs(t) + Y - 150))),
-                          segment(XY(X + 58, Y - 2), XY(R(42 * t + X + 58), R(Y - 2 - 114 * abs(t)))),
-                          segment(XY(X + 115, Y - 150), XY(X + 115, R(113 * abs(t) + Y - 150)))}}},
+                .items = {letterstrokes::emLeftUpright(),
+                          letterstrokes::emMiddle(),
+                          letterstrokes::emRightUpright()}}},
      .pictureLeft = 942, .pictureTop = 178},
 
     {.letter = u'Н', .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
@@ -140,7 +141,7 @@ std::vector<LetterTemplate> buildRows() { return {
      .pictureLeft = 938, .pictureTop = 176, .hidesPanel8 = true},
 
     {.letter = u'О', .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
-     .loops = {{.from = 0, .below = 7, .items = {dot(XY(R(49 * cos(t)) + X + 50, Y - 76 - R(73 * sin(t))))}}},
+     .loops = {{.from = 0, .below = 7, .items = {letterstrokes::oEllipse()}}},
      .pictureLeft = 937, .pictureTop = 176},
 
     {.letter = u'П', .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
@@ -154,7 +155,7 @@ std::vector<LetterTemplate> buildRows() { return {
      .loops = {{.from = -0.62, .below = 0.62,
                 .items = {segment(XY(X + 2, Y - 150), XY(X + 2, R(76 * t + Y - 50))),
                           dot(XY(X + 100 - R(100 * sq(t)), R(65 * t) + Y - 112)),
-                          segment(XY(X + 1, Y - 150), XY(R(49 * t + X + 33), Y - 150)),
+                          letterstrokes::erTopBar(),
                           segment(XY(X + 20, Y - 72), XY(R(50 * t + X + 32), Y - 72))}}},
      .pictureLeft = 941, .pictureTop = 176},
 
@@ -173,12 +174,12 @@ std::vector<LetterTemplate> buildRows() { return {
     {.letter = u'У', .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
      .loops = {{.from = 0, .step = 0.001, .below = 2, .pauseMs = 1,
                 .items = {dot(XY(R(48.5 * t) + X + 2, Y - 4 - R(48.5 * sq(t - 0.27)))),
-                          segment(XY(X + 2, Y - 149), XY(R(30 * t + X + 2), R(45 * t + Y - 149)))}}},
+                          letterstrokes::uUpperArm()}}},
      .pictureLeft = 939, .pictureTop = 176, .hidesPanel8 = true, .eventsAfterEachItem = true},
 
     {.letter = u'Ф', .grid = kGrid2, .gridLeft = 942, .gridTop = 178,
      .loops = {{.from = 0, .below = 7, .pauseMs = 3,
-                .items = {dot(XY(R(57.75 * cos(t) + X + 61), Y - 75 - R(49 * sin(t)))),
+                .items = {letterstrokes::efOval(),
                           segment(XY(X + 59, Y - 148), XY(X + 59, R(21 * t + Y - 148)))}}},
      .pictureLeft = 938, .pictureTop = 178, .hidesFrameAtEnd = true},
 
@@ -192,7 +193,7 @@ std::vector<LetterTemplate> buildRows() { return {
      .loops = {{.from = 0, .below = 2,
                 .items = {segment(XY(X + 2, Y - 150), XY(X + 2, R(74 * t + Y - 150))),
                           segment(XY(X + 100, Y - 150), XY(X + 100, R(74 * t + Y - 150))),
-                          segment(XY(X + 2, Y - 2), XY(R(48 * t + X + 2), Y - 2)),
+                          letterstrokes::tseBottomBar(),
                           segment(XY(X + 101, Y), XY(X + 102, Y + 15))}}},
      .pictureLeft = 939, .pictureTop = 175, .hidesPanel8 = true},
 
@@ -248,7 +249,7 @@ std::vector<LetterTemplate> buildRows() { return {
 
     {.letter = u'Э', .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
      .loops = {{.from = 0.7, .step = 0.001, .below = 5.6, .pauseMs = 1,
-                .items = {dot(XY(X + 43 - R(54 * cos(t)), Y - 76 - R(73 * sin(t)))),
+                .items = {letterstrokes::eArc(),
                           segment(XY(X + 96, Y - 75), XY(X + 50, Y - 75))}}},
      .pictureLeft = 937, .pictureTop = 177},
 
@@ -262,9 +263,9 @@ std::vector<LetterTemplate> buildRows() { return {
     {.letter = u'Я', .grid = kGrid1, .gridLeft = 942, .gridTop = 177,
      .loops = {{.from = -0.62, .below = 0.62,
                 .items = {dot(XY(R(98 * sq(t)) + X + 1, R(61 * t) + Y - 114)),
-                          segment(XY(X + 100, Y - 76), XY(X + 100, R(118 * t + Y - 76))),
-                          segment(XY(X + 38, Y - 150), XY(X + 100, Y - 150)),
-                          segment(XY(X + 38, Y - 77), XY(X + 100, Y - 77)),
+                          letterstrokes::yaRightUprightBelowBowl(),
+                          letterstrokes::yaTopBar(),
+                          letterstrokes::yaMiddleBar(),
                           segment(XY(X + 31, Y - 40), XY(R(X + 31 - 47 * t), R(60 * t + Y - 40)))}}},
      .pictureLeft = 942, .pictureTop = 175},
 };
