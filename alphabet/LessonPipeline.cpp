@@ -7,7 +7,6 @@
 #include "AlphabetGroups.h"
 #include "Controls.h"
 #include "Draw.h"
-#include "InternalError.h"
 #include "LetterLesson.h"
 #include "Letters.h"
 #include "ModeParts.h"
@@ -97,10 +96,8 @@ QColor smallLetterColour(const LetterColour& c) {
 
 std::vector<LetterLesson> withRecords(std::vector<LetterLesson> rows) {
     for (LetterLesson& l : rows) {
-        const letters::LetterRecord* r = letters::find(l.letter);
-        if (!r) throw InternalError("a lesson for a letter without a record");
-        l.key = r->alphabetKey;
-        l.slot = r->lessonSlot;
+        l.key = letters::of(l.letter).alphabetKey;
+        l.slot = letters::of(l.letter).lessonSlot;
     }
     return rows;
 }

@@ -4,7 +4,6 @@
 // X = 942 and Y = 328 while they are drawn; every template is drawn in 4 px except the breve of
 // "Й" (5 px).
 #include "FunctionControlNames.h"
-#include "InternalError.h"
 #include "LetterStrokes.h"
 #include "LetterTemplates.h"
 #include "Letters.h"
@@ -276,10 +275,8 @@ std::vector<LetterTemplate> buildRows() { return {
 const std::vector<LetterTemplate> kRows = [] {
     std::vector<LetterTemplate> rows = buildRows();
     for (LetterTemplate& r : rows) {
-        const letters::LetterRecord* record = letters::find(r.letter);
-        if (!record) throw InternalError("a template for a letter without a record");
-        r.key = record->templateKey;
-        r.picture = record->templatePicture;
+        r.key = letters::of(r.letter).templateKey;
+        r.picture = letters::of(r.letter).templatePicture;
     }
     return rows;
 }();

@@ -1,5 +1,7 @@
 #include "Letters.h"
 
+#include "InternalError.h"
+
 namespace letters {
 namespace {
 
@@ -57,6 +59,11 @@ const LetterRecord* find(char16_t letter) {
     for (const LetterRecord& r : kLetters)
         if (r.letter == letter) return &r;
     return nullptr;
+}
+
+const LetterRecord& of(char16_t letter) {
+    if (const LetterRecord* r = find(letter)) return *r;
+    throw InternalError("no record for the letter " + QString(QChar(letter)).toStdString());
 }
 
 const LetterRecord* byAlphabetKey(const QString& key) {

@@ -27,6 +27,9 @@ std::span<const LetterRecord> all();
 
 // The record of a letter, or of the control that names it; nullptr if none.
 const LetterRecord* find(char16_t letter);
+// The record of a letter the tables name: a letter without one is a fault of the program
+// (InternalError).
+const LetterRecord& of(char16_t letter);
 const LetterRecord* byAlphabetKey(const QString& key);
 const LetterRecord* byPicture(const QString& picture);
 

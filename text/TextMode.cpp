@@ -4,7 +4,6 @@
 
 #include "Controls.h"
 #include "Draw.h"
-#include "InternalError.h"
 #include "Letters.h"
 #include "Messages.h"
 #include "ModeParts.h"
@@ -168,10 +167,8 @@ void Label143Click() {
 
 void bind() {
     for (const TextKey& key : textKeys()) {
-        const letters::LetterRecord* record =
-            letters::find(QString::fromUtf8(key.letter).at(0).unicode());
-        if (!record) throw InternalError("a text key for a letter without a record");
-        window::onClick(record->textKey, [&key] { pressKey(key); });
+        const char16_t letter = QString::fromUtf8(key.letter).at(0).unicode();
+        window::onClick(letters::of(letter).textKey, [&key] { pressKey(key); });
     }
     for (int n : {1,  2,  3,  4,  5,  6,  7,  8,  11, 12, 13, 14, 15, 16, 17, 18, 19,
                   20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 32, 33, 34, 35, 36})
