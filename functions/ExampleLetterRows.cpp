@@ -41,7 +41,7 @@ const ExampleLetter kExamples[] = {
      .separators = kNarrowBlanks},
 
     {.menuItem = "N13", .title = "Д", .picture = "ImDJ", .pictureLeft = 938, .pictureTop = 174,
-     .captions = {{"Label45", "x(1)=0,4*x; y(1)=0,91*x*x", 858, 240},
+     .captions = {{"Label45", "x(1)=0,4*x; y(1)=0,91*x*x", 760, 240},
                   {"Label48", "x(2)=0,72+x; y(2)=3", 990, 150},
                   {"Label51", "x(3)=2", 1060, 240},
                   {"Label54", "y(4)=0", 980, 300},
